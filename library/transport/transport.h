@@ -4,6 +4,11 @@
 #include <cstdint>
 #include <string>
 
+// An operating-system handle as the transports keep it (a HANDLE on Windows). Device handles use
+// kInvalidDeviceHandle (INVALID_HANDLE_VALUE) for "none open".
+typedef void* OsHandle;
+#define kInvalidDeviceHandle (reinterpret_cast<OsHandle>(static_cast<intptr_t>(-1)))
+
 // The read side of a file that the caller opened and keeps owning.
 class CFileSource {
  public:
