@@ -89,4 +89,16 @@ class CCommandProtocol {
   uint8_t* scratch_ = nullptr;
   int scratchSize_ = 0;
   CClock& clock_;
+
+ private:
+  CCommandProtocol(const CCommandProtocol&) = delete;
+  CCommandProtocol& operator=(const CCommandProtocol&) = delete;
+
+  // What a status poll made of one status: keep polling, or the wait's result.
+  typedef int (*StatusOutcome)(const MachineStatus& status);
+  int PollStatus(uint32_t limitMs, bool underCallersLock, StatusOutcome outcome);
+  MachineStatus ReadStatusUnlocked();
+  // The command without payload, then the acceptance wait; the caller holds the lock.
+  bool StartTransfer(uint16_t code);
+  int WordTableSize();
 };
