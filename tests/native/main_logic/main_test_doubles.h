@@ -1,0 +1,42 @@
+// Recording stand-ins for the window around the main window's logic.
+#pragma once
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "support/fake_hvx_controller.h"
+#include "jog_steps.h"
+#include "window_seams.h"
+
+struct CRecordingLog : ILogSink {
+  void AddLog(const std::string& text) override { lines.push_back(text); }
+  std::vector<std::string> lines;
+};
+
+struct CRecordingMessages : IMessageSink {
+  void ShowMessage(const std::string& text) override {
+    shown.push_back(text);
+    if (onShow) onShow();
+  }
+  std::vector<std::string> shown;
+  std::function<void()> onShow;  // runs while the "box" is open
+};
+
+struct CFakeKeys : IKeyState {
+  bool IsKeyDown(int virtualKey) const override { return down.count(virtualKey) != 0; }
+  std::set<int> down;
+};
+
+// Radio button sets by the name of the checked button.
+inline StepRadios OneStep() { return {true, false, false, false, false}; }
+inline StepRadios TenStep() { return {false, true, false, false, false}; }
+inline StepRadios HundredStep() { return {false, false, true, false, false}; }
+inline StepRadios LowSpeed() { return {false, false, false, true, false}; }
+inline StepRadios HighSpeed() { return {false, false, false, false, true}; }
+inline StepRadios NoneChecked() { return {false, false, false, false, false}; }
+
+// State words the machine reports.
+constexpr uint32_t kReady = 0x2;
+constexpr uint32_t kReadyMoving = 0x2 | 0x800;
+constexpr uint32_t kCoverOpen = 0x20000;

@@ -1,0 +1,106 @@
+#include "jog_control.h"
+
+#include "../../wrapper/hvx_controller.h"
+#include "main_control_ids.h"
+#include "status_word.h"
+
+namespace {
+
+constexpr int kButtonPushed = 0x0004;
+constexpr int kButtonFocus = 0x0008;
+
+constexpr std::array<JogMove, 8> kScanOrder = {JogMove::XPlus, JogMove::XMinus, JogMove::YPlus,
+                                               JogMove::YMinus, JogMove::ZPlus, JogMove::ZMinus,
+                                               JogMove::APlus, JogMove::AMinus};
+
+struct KeyChord {
+  char first;
+  char second;
+  JogMove move;
+};
+
+constexpr KeyChord kChords[] = {
+    {'X', 'I', JogMove::XPlus}, {'X', 'K', JogMove::XMinus}, {'X', 'L', JogMove::YPlus},
+    {'X', 'J', JogMove::YMinus}, {'Z', 'I', JogMove::ZPlus}, {'Z', 'K', JogMove::ZMinus},
+    {'A', 'L', JogMove::AMinus}, {'A', 'J', JogMove::APlus},
+};
+
+}  // namespace
+
+ButtonPress ClassifyButtonState(int state) {
+  if (state & kButtonPushed) return ButtonPress::Held;
+  if (state & kButtonFocus) return ButtonPress::ReleasedWithFocus;
+  return ButtonPress::Idle;
+}
+
+CJogControl::CJogControl(ControllerSource controller, ILogSink& log, IMessageSink& messages)
+    : m_controller(std::move(controller)), m_log(log), m_messages(messages) {}
+
+void CJogControl::Jog(JogMove move, const StepRadios& radios) {
+  if (!m_stepMode) return;
+  CHVXController* controller = m_controller();
+  if (!controller) return;
+  uint32_t stateWord = kStatusNotRead;
+  uint32_t handshakeWord = kStatusNotRead;
+  // A status that cannot be read does not refuse the jog, but nothing is moved blind either;
+  // the engineer's request is still recorded.
+  if (controller->GetStatus(&stateWord, &handshakeWord)) {
+    if (!status_word::AllowsJog(stateWord)) return;
+    if (!MoveOneStep(*controller, move, radios)) return;
+  }
+  m_log.AddLog(InfoFor(move).logText);
+}
+
+bool CJogControl::MoveOneStep(CHVXController& controller, JogMove move, const StepRadios& radios) {
+  AxisVector position{};
+  if (!controller.GetCurrentPosition(&position)) {
+    m_messages.ShowMessage("Failed to get current pos");
+    return false;
+  }
+  std::optional<JogStep> step = LookUpJogStep(radios, InfoFor(move).rotary);
+  if (!step) {
+    m_messages.ShowMessage("Select Cursor Steps");
+    return false;
+  }
+  m_stepMode = step->stepMode;
+  AxisVector target = JogTarget(position, move, step->distance);
+  if (!controller.MoveTo(&target, step->speed)) {
+    m_messages.ShowMessage("Failed to move");
+    return false;
+  }
+  return true;
+}
+
+void CJogControl::OnJogButton(int controlId, const StepRadios& radios) {
+  for (size_t i = 0; i < kScanOrder.size(); ++i) {
+    if (main_ids::kScannedJogButtons[i] == controlId) {
+      Jog(kScanOrder[i], radios);
+      return;
+    }
+  }
+}
+
+void CJogControl::RunKeyChords(const IKeyState& keys, const StepRadios& radios) {
+  for (const KeyChord& chord : kChords) {
+    if (keys.IsKeyDown(chord.first) && keys.IsKeyDown(chord.second)) Jog(chord.move, radios);
+  }
+}
+
+void CJogControl::RunContinuous(const StepRadios& radios, const JogButtonStates& buttons) {
+  m_stepMode = !IsSpeedModeSelected(radios);
+  if (m_stepMode) return;
+  bool releasedSeen = false;
+  for (size_t i = 0; i < buttons.size(); ++i) {
+    ButtonPress press = ClassifyButtonState(buttons[i]);
+    if (press == ButtonPress::Held) {
+      // The jog acts only in step mode. A refused jog (the machine still busy with the move)
+      // must not leave step mode on, or the click that ends the hold would start a new move.
+      m_stepMode = true;
+      Jog(kScanOrder[i], radios);
+      m_stepMode = false;
+    }
+    if (press == ButtonPress::ReleasedWithFocus) releasedSeen = true;
+  }
+  if (!releasedSeen) return;
+  if (CHVXController* controller = m_controller()) controller->StopMotion();
+}

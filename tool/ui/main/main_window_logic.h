@@ -1,0 +1,57 @@
+// The decisions of the main window, free of any window: what the status box, sensors and
+// readouts show, when the machine controls are usable, and what the jog, spindle and STOP
+// controls do. The window reads its controls into plain values, calls these operations and
+// writes the texts, check marks and enables back.
+#pragma once
+
+#include "jog_control.h"
+#include "machine_readout.h"
+#include "spindle_control.h"
+#include "status_box.h"
+#include "window_seams.h"
+
+// What the tick reads from the window's controls.
+struct TickInput {
+  StepRadios radios{};
+  JogButtonStates jogButtons{};
+};
+
+class CMainWindowLogic {
+ public:
+  CMainWindowLogic(ControllerSource controller, ILogSink& log, IMessageSink& messages,
+                   const IKeyState& keys);
+
+  // After the device manager ran at start-up: the texts before the first tick, and "Open MEK"
+  // in the log when a machine is connected.
+  void StartUp(bool connected);
+
+  // The 500 ms timer. Afterwards Connected() tells whether the machine controls are enabled.
+  void Tick(const TickInput& input);
+
+  // After the device manager ran on the engineer's demand.
+  void DeviceManagerClosed(bool connected);
+
+  void OnJogButton(int controlId, const StepRadios& radios);
+  void OnSpindleBox(bool nowChecked);
+  void OnSpindleStep(int controlId);
+  void OnStop();
+
+  bool Connected() const { return m_connected; }
+  bool StepMode() const { return m_jog.StepMode(); }
+  const StatusTexts& Status() const { return m_status.Texts(); }
+  const ReadoutTexts& Readout() const { return m_readout.Texts(); }
+  const CSpindleControl& Spindle() const { return m_spindle; }
+
+ private:
+  void RunTick(const TickInput& input);
+
+  ControllerSource m_controller;
+  ILogSink& m_log;
+  const IKeyState& m_keys;
+  bool m_connected = false;
+  bool m_inTick = false;
+  CStatusBox m_status;
+  CMachineReadout m_readout;
+  CJogControl m_jog;
+  CSpindleControl m_spindle;
+};

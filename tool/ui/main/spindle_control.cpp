@@ -1,0 +1,97 @@
+#include "spindle_control.h"
+
+#include <algorithm>
+
+#include "../../wrapper/hvx_controller.h"
+#include "status_word.h"
+
+namespace {
+
+constexpr int kCoverClosedBit = 0x40;
+constexpr int kInputReadFailed = -1;
+constexpr int kSpindleOnRpm = 7000;
+constexpr int kOverrideStep = 10;
+constexpr int kOverrideMax = 100;
+
+// An unreadable input word says nothing about the cover, so it counts as open.
+bool IsCoverClosed(int inputWord) {
+  return inputWord != kInputReadFailed && (inputWord & kCoverClosedBit) != 0;
+}
+
+}  // namespace
+
+CSpindleControl::CSpindleControl(ControllerSource controller, ILogSink& log,
+                                 IMessageSink& messages)
+    : m_controller(std::move(controller)), m_log(log), m_messages(messages) {}
+
+void CSpindleControl::OnBoxClicked(bool nowChecked) {
+  CHVXController* controller = m_controller();
+  if (!nowChecked) {
+    ShowOff();
+    if (controller) controller->SetSpindleSpeed(0);
+    return;
+  }
+  if (!controller) {
+    ShowOff();
+    return;
+  }
+  SwitchOn(*controller);
+}
+
+void CSpindleControl::SwitchOn(CHVXController& controller) {
+  if (!IsCoverClosed(controller.GetInputState())) {
+    m_messages.ShowMessage("Cover is open. Close the cover and try it again.");
+    ShowOff();
+    return;
+  }
+  // The box shows "ON" only for a spindle that was really switched on.
+  if (controller.SetSpindleSpeed(kSpindleOnRpm)) {
+    m_boxChecked = true;
+    m_label = "ON";
+  } else {
+    ShowOff();
+  }
+}
+
+void CSpindleControl::ShowOff() {
+  m_boxChecked = false;
+  m_label = "OFF";
+}
+
+void CSpindleControl::OnSpeedStep(bool up, bool connected) {
+  if (!m_boxChecked) return;
+  CHVXController* controller = m_controller();
+  if (!controller) return;
+  uint32_t stateWord = kStatusNotRead;
+  uint32_t handshakeWord = kStatusNotRead;
+  if (!controller->GetStatus(&stateWord, &handshakeWord)) return;
+  if (!status_word::AllowsJog(stateWord)) return;
+  int percent = controller->GetSpindleOverride();
+  // A failed read (-1) must not be taken for a value to step from.
+  if (percent < 0) return;
+  if (up) {
+    if (percent + kOverrideStep > kOverrideMax) {
+      controller->SetSpindleOverride(kOverrideMax);
+      return;
+    }
+    controller->SetSpindleOverride(percent + kOverrideStep);
+    m_log.AddLog("RotateSpindle +");
+    return;
+  }
+  if (percent == 0) {
+    Stop(connected);
+    return;
+  }
+  controller->SetSpindleOverride(std::max(percent - kOverrideStep, 0));
+  m_log.AddLog("RotateSpindle -");
+}
+
+void CSpindleControl::Stop(bool connected) {
+  CHVXController* controller = m_controller();
+  if (connected && controller) {
+    controller->StopMotion();
+    controller->SetSpindleSpeed(0);
+    ShowOff();
+  }
+  m_log.AddLog("Stopped Moving");
+}

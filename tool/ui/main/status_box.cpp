@@ -1,0 +1,142 @@
+#include "status_box.h"
+
+#include <vector>
+
+#include "../../wrapper/hvx_controller.h"
+#include "status_word.h"
+
+const char* const kDeviceNameText = "Varnel HVX-40";
+
+namespace {
+
+// Text reads answer the size they copied (terminator included) or -1; the buffer sizes are
+// those the machine's texts fit in.
+constexpr int kSerialBufferSize = 10;
+constexpr int kFirmwareBufferSize = 10;
+constexpr int kShortCodeBufferSize = 3;
+
+using TextRead = int (CHVXController::*)(char*, int);
+
+// Returns the text, or nothing when the read answers `failure` or less.
+bool ReadText(CHVXController& controller, TextRead read, int size, int failure,
+              std::string& out) {
+  std::vector<char> buffer(static_cast<size_t>(size) + 1, '\0');
+  int result = (controller.*read)(buffer.data(), size);
+  if (result <= failure) return false;
+  out.assign(buffer.data());  // the extra byte keeps an unterminated reply inside the buffer
+  return true;
+}
+
+const char* UpdatePhaseText(uint32_t phase) {
+  switch (phase) {
+    case 1: return "UpdateMode: Waiting";
+    case 2: return "UpdateMode: Receiving";
+    case 3: return "UpdateMode: Deleting";
+    case 4: return "UpdateMode: Writing";
+    case 5: return "UpdateMode: Verifying";
+    case 6: return "UpdateMode: UpdateFinish";
+    case 8: return "UpdateMode: Frim Error";
+    case 9: return "UpdateMode: Data Error";
+    case 11: return "UpdateMode: Write Error";
+    case 12: return "UpdateMode: Verify Error";
+    default: return nullptr;
+  }
+}
+
+}  // namespace
+
+bool IsOfflineState(uint32_t stateWord) {
+  switch (status_word::State(stateWord)) {
+    case 5: case 6: case 7: case 13: case 14: case 15:
+      return true;
+    default:
+      return false;
+  }
+}
+
+const char* StatusTextFor(uint32_t stateWord, uint32_t handshakeWord) {
+  using namespace status_word;
+  uint32_t state = State(stateWord);
+  if (IsOfflineState(stateWord)) return "Offline";
+  switch (state) {
+    case 1: case 9: return "UnSetup";
+    case 3: case 11: return "Busy";
+    case 2: case 10: return IsMoving(stateWord) ? "Busy" : "Ready";
+    default: break;
+  }
+  // What remains is 0, 4, 8 and 12, where the update mode speaks first.
+  if (InUpdateMode(stateWord)) {
+    if (const char* text = UpdatePhaseText(UpdatePhase(stateWord))) return text;
+  }
+  if (state == 4 || state == 12) return "Error";
+  if (HasHandshakeError(handshakeWord)) return "Error";
+  return nullptr;
+}
+
+std::string FormatFirmwareVersion(const std::string& text) {
+  if (text.size() < 4) return text;
+  return text.substr(1, 1) + "." + text.substr(2, 2);
+}
+
+void CStatusBox::ShowStartUp(CHVXController* controller, bool connected) {
+  m_texts.status = "Offline";
+  if (!connected || !controller) return;
+  m_texts.deviceName = kDeviceNameText;
+  ReadIdentity(*controller, "");
+}
+
+void CStatusBox::RefreshStatus(CHVXController* controller, bool& connected) {
+  if (!controller) connected = false;
+  if (!connected) {
+    ShowOffLine();
+    return;
+  }
+  uint32_t stateWord = kStatusNotRead;
+  uint32_t handshakeWord = kStatusNotRead;
+  if (controller->GetStatus(&stateWord, &handshakeWord)) {
+    ApplyState(stateWord, handshakeWord, connected);
+  } else {
+    m_texts.status = "Offline";
+  }
+  m_texts.deviceName = kDeviceNameText;
+  ReadIdentity(*controller, "---");
+}
+
+void CStatusBox::ShowOffLine() {
+  m_texts.deviceName.clear();
+  m_texts.serial = "---";
+  m_texts.firmware = "---";
+  m_texts.usbId = "---";
+  m_texts.status = "off line";
+}
+
+void CStatusBox::ApplyState(uint32_t stateWord, uint32_t handshakeWord, bool& connected) {
+  if (const char* text = StatusTextFor(stateWord, handshakeWord)) m_texts.status = text;
+  if (IsOfflineState(stateWord)) connected = false;
+  ApplyCover(stateWord);
+}
+
+void CStatusBox::ApplyCover(uint32_t stateWord) {
+  uint32_t state = status_word::State(stateWord);
+  // In the error states and during an installation the cover bit means nothing, so the field
+  // keeps what it showed.
+  if (state == 4 || state == 12 || status_word::InUpdateMode(stateWord)) return;
+  if (status_word::IsCoverOpen(stateWord)) {
+    m_texts.status = "Cover is open";
+    m_texts.cover = "OPEN";
+  } else {
+    m_texts.cover = "CLOSE";
+  }
+}
+
+void CStatusBox::ReadIdentity(CHVXController& controller, const char* failedText) {
+  std::string text;
+  m_texts.serial = ReadText(controller, &CHVXController::GetSerialNumber, kSerialBufferSize, -1, text)
+                       ? text : failedText;
+  m_texts.firmware =
+      ReadText(controller, &CHVXController::GetFirmwareVersion, kFirmwareBufferSize, -1, text)
+          ? FormatFirmwareVersion(text) : failedText;
+  // The USB ID is left empty on failure in every case.
+  m_texts.usbId =
+      ReadText(controller, &CHVXController::GetShortCode, kShortCodeBufferSize, 0, text) ? text : "";
+}
