@@ -1,0 +1,40 @@
+#include "log_book.h"
+
+#include <cstdio>
+#include <utility>
+
+std::string LogStamp(CLogClock& clock) {
+  std::tm now{};
+  if (!clock.LocalNow(now)) return std::string();
+  char text[64];
+  size_t length = std::strftime(text, sizeof text, "%Y/%m/%d %H:%M:%S ", &now);
+  return std::string(text, length);
+}
+
+std::string LogFileName(const std::string& folder, const std::string& prefix, int number) {
+  char suffix[16];
+  std::snprintf(suffix, sizeof suffix, "_log%02d.txt", number);
+  return folder + "\\" + prefix + suffix;
+}
+
+CLogBook::CLogBook(CFileStore& files, CLogClock& clock, FolderSource dataFolder)
+    : files_(files), clock_(clock), dataFolder_(std::move(dataFolder)) {}
+
+std::string CLogBook::Record(const std::string& prefix, const std::string& message) {
+  const std::string line = LogStamp(clock_) + message;
+  std::string folder;
+  if (dataFolder_ && dataFolder_(folder)) {
+    files_.Append(LogFileName(folder, prefix, 0), line + "\r\n");
+    RotateIfFull(folder, prefix);
+  }
+  return line;
+}
+
+// The oldest file goes, every other moves one number up, and the next entry starts a new 00.
+void CLogBook::RotateIfFull(const std::string& folder, const std::string& prefix) {
+  if (files_.Size(LogFileName(folder, prefix, 0)) <= kLogRotateSize) return;
+  files_.Remove(LogFileName(folder, prefix, kLogFileCount - 1));
+  for (int n = kLogFileCount - 1; n >= 1; --n) {
+    files_.Rename(LogFileName(folder, prefix, n - 1), LogFileName(folder, prefix, n));
+  }
+}

@@ -1,0 +1,45 @@
+// The log files: one time-stamped line per user action, appended to prefix + "_log00.txt" in the
+// tool's data folder and rotated over ten files once the current one passes 31744 bytes.
+#pragma once
+
+#include <ctime>
+#include <functional>
+#include <string>
+
+#include "../wrapper/tool_platform.h"
+
+constexpr long long kLogRotateSize = 31744;
+constexpr int kLogFileCount = 10;
+
+class CLogClock {
+ public:
+  virtual ~CLogClock() {}
+  // The local time now; false when it cannot be had.
+  virtual bool LocalNow(std::tm& now) = 0;
+};
+
+// "%Y/%m/%d %H:%M:%S " of the local time now, or empty when the time cannot be had.
+std::string LogStamp(CLogClock& clock);
+
+// prefix + "_log%02d.txt" in folder. The prefix is taken as plain text, never as a format.
+std::string LogFileName(const std::string& folder, const std::string& prefix, int number);
+
+class CLogBook {
+ public:
+  // dataFolder gives the folder of the log files, creating it when missing; false when there is
+  // none, and the entry then reaches the panel only.
+  typedef std::function<bool(std::string& folder)> FolderSource;
+
+  CLogBook(CFileStore& files, CLogClock& clock, FolderSource dataFolder);
+
+  // Writes the entry to the prefix's current file and returns the line (stamp and message) that
+  // the panel shows. Every failure on disk is silent.
+  std::string Record(const std::string& prefix, const std::string& message);
+
+ private:
+  void RotateIfFull(const std::string& folder, const std::string& prefix);
+
+  CFileStore& files_;
+  CLogClock& clock_;
+  FolderSource dataFolder_;
+};
