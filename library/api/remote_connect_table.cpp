@@ -1,0 +1,45 @@
+#include "remote_connect_table.h"
+
+#include <string>
+
+#include "api_results.h"
+#include "api_versions.h"
+
+namespace {
+
+// A copy: connecting selects the name again, and the transport owns the text.
+std::string SelectedName(CCommandProtocol& controller) {
+  const char* name = controller.GetDeviceName();
+  return name != nullptr ? name : "";
+}
+
+}  // namespace
+
+const char* CRemoteConnectTable::GetVersion() { return kApiVersion; }
+
+bool CRemoteConnectTable::Connect(const char* deviceName) {
+  return deviceName != nullptr && controller_->Connect(deviceName);
+}
+
+bool CRemoteConnectTable::Reconnect() { return controller_->Connect(SelectedName(*controller_)); }
+
+bool CRemoteConnectTable::CheckConnection() { return controller_->transport()->CheckConnection(); }
+
+int CRemoteConnectTable::EnumerateDevices() { return controller_->EnumerateDevices(); }
+
+const char* CRemoteConnectTable::GetDeviceNameAt(int index) {
+  return controller_->GetDeviceNameAt(index);
+}
+
+int CRemoteConnectTable::GetDeviceName(char* buffer, int size) {
+  return api::StringOut(true, SelectedName(*controller_), buffer, size);
+}
+
+bool CRemoteConnectTable::Disconnect() {
+  controller_->Disconnect();
+  return true;
+}
+
+int CRemoteConnectTable::GetStatus(uint32_t* stateWord, uint32_t* handshakeWord) {
+  return api::StatusOut(*controller_, stateWord, handshakeWord);
+}

@@ -1,0 +1,18 @@
+// A text read from the machine, handed to the caller by the StringOut convention.
+#pragma once
+
+#include <string>
+
+#include "../controller/command_protocol.h"
+#include "api_results.h"
+
+namespace api {
+
+template <typename Read>
+int TextOut(CCommandProtocol& controller, Read read, char* buffer, int size) {
+  std::string text;
+  const bool obtained = read(controller, text);
+  return StringOut(obtained, text, buffer, size);
+}
+
+}  // namespace api
