@@ -13,8 +13,9 @@ class CBlockHostIpc {
  public:
   virtual ~CBlockHostIpc() {}
 
-  // Creates the named mapping of size bytes (zero-filled); null on failure, and also when a
-  // mapping of that name already exists, since a second server would fight the first one.
+  // Creates the named mapping of at least size bytes; null on failure. A mapping that still
+  // exists (a client kept its view after an earlier server ended) is taken over, so that the
+  // client sees the new server in the block it already has.
   virtual OsHandle CreateMapping(const std::string& name, uint32_t size) = 0;
   // Maps the whole mapping with full access; null on failure.
   virtual uint8_t* MapView(OsHandle mapping) = 0;

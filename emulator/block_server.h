@@ -9,6 +9,7 @@
 
 #include "machine_endpoint.h"
 #include "simulator_block.h"
+#include "transport.h"
 
 class CBlockHostIpc;
 
@@ -56,7 +57,7 @@ class CBlockServer {
   void ServeOutputFile(CMachineEndpoint& machine);
   void UpdateBulkOutReady(CMachineEndpoint& machine);
   void Acknowledge(simblock::Event acknowledge);
-  uint8_t* Pipe(size_t offsetField) const;
+  uint8_t* Pipe(size_t offset) const;
 
   CBlockHostIpc& ipc_;
   OsHandle mapping_ = nullptr;

@@ -3,16 +3,18 @@
 // of named events: the library sets the request and waits at most 500 ms for the acknowledge.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include "simulator_block.h"
 #include "transport.h"
 
 class CSimulatorIpc;  // the named mapping and events; Win32 adapter or a test fake
 
 class CSimulatorLink {
  public:
-  CSimulatorLink();                           // the system's named mapping and events
+  CSimulatorLink();                             // the system's named mapping and events
   explicit CSimulatorLink(CSimulatorIpc& ipc);  // tests
   ~CSimulatorLink();
 
@@ -28,10 +30,40 @@ class CSimulatorLink {
   int32_t BulkIn(void* buffer, uint32_t length);
   bool SendFilePath(const std::string& path);
 
+  // The acknowledge of a handshake is awaited this long before the transfer fails.
+  static constexpr uint32_t kAcknowledgeTimeoutMs = 500;
+
  private:
   CSimulatorLink(const CSimulatorLink&) = delete;
   CSimulatorLink& operator=(const CSimulatorLink&) = delete;
 
+  // A pipe record of the mapped block, with the largest capacity that still fits in the view,
+  // so that a simulator announcing a larger one cannot make the library write past the block.
+  struct Pipe {
+    uint8_t* record = nullptr;
+    uint16_t maxCapacity = 0;
+    uint16_t PacketSize() const { return simblock::Get16(record + simblock::kPipePacketSize); }
+    uint16_t Capacity() const;
+    uint16_t Count() const;  // never above Capacity()
+    void SetCount(uint16_t count) { simblock::Put16(record + simblock::kPipeCount, count); }
+    void SetDirection(uint8_t direction) { record[simblock::kPipeDirection] = direction; }
+    uint8_t* Data() const { return record + simblock::kPipeData; }
+  };
+
+  void CreateEvents();
+  bool MapBlock(OsHandle mapping);
+  bool LocatePipe(size_t offsetField, size_t viewSize, Pipe* pipe) const;
+  void UnmapBlock();
+  bool Handshake(simblock::Event request);
+  bool Setup(uint8_t requestType, uint8_t request, uint16_t value, uint16_t length);
+  bool SendControlPieces(uint8_t request, uint16_t value, const uint8_t* data, uint16_t length);
+  int32_t ReceiveControlPieces(uint8_t* buffer, uint16_t length);
+
   CSimulatorIpc& ipc_;
   uint8_t* view_ = nullptr;
+  OsHandle events_[simblock::kEventCount] = {};
+  Pipe control_;
+  Pipe bulkOut_;
+  Pipe bulkIn_;
+  size_t pathRoom_ = 0;  // bytes between the path field and the first pipe record
 };
