@@ -1,0 +1,133 @@
+// The simulator transport: the USB transport's rules over the shared block of a simulator.
+#include <gtest/gtest.h>
+
+#include "fake_simulator.h"
+#include "fake_usb_system.h"
+#include "memory_file.h"
+#include "simulator_transport.h"
+
+namespace {
+
+const char kModel[] = "Varnel HVX-40";
+OsHandle const kWindow = reinterpret_cast<OsHandle>(0x4711);
+
+class SimulatorTransportTest : public ::testing::Test {
+ protected:
+  SimulatorTransportTest() : transport(system, simulator) {}
+
+  void Connect() {
+    transport.SetOwnerWindow(kWindow);
+    transport.SetDeviceName(kModel);
+    ASSERT_TRUE(transport.Open());
+    simulator.setNames.clear();
+    simulator.posts.clear();
+  }
+
+  CFakeUsbSystem system;
+  CFakeSimulator simulator;
+  CSimulatorTransport transport;
+};
+
+TEST_F(SimulatorTransportTest, OpenMapsTheModelsBlockAndTakesTheDevicesMutex) {
+  Connect();
+  EXPECT_EQ(simulator.mappingNames, std::vector<std::string>{"IPC Memory for Varnel HVX-40"});
+  EXPECT_EQ(simulator.views, 1);
+  EXPECT_EQ(system.mutexNames,
+            std::vector<std::string>{"Global\\RireveZirariduda Varnel HVX-40"});
+  EXPECT_TRUE(system.lookedUp.empty());  // a simulator has no device path
+  EXPECT_TRUE(system.opened.empty());
+}
+
+TEST_F(SimulatorTransportTest, EveryOpenReconnectsBecauseThereIsNoPath) {
+  Connect();
+  ASSERT_TRUE(transport.Open());
+  EXPECT_EQ(simulator.mappingNames.size(), 2u);
+  EXPECT_EQ(simulator.Count("USB Simulator Disconnect"), 1);
+  EXPECT_EQ(simulator.views, 1);
+}
+
+TEST_F(SimulatorTransportTest, AMissingSimulatorFailsTheOpen) {
+  simulator.mappingExists = false;
+  transport.SetDeviceName(kModel);
+  EXPECT_FALSE(transport.Open());
+  EXPECT_EQ(transport.deviceHandle(), kInvalidDeviceHandle);
+}
+
+TEST_F(SimulatorTransportTest, DeviceIdDropsTheLengthPrefix) {
+  Connect();
+  const std::string raw = std::string("\x00\x1A", 2) + "MFG:Varnel;MDL:HVX-40;";
+  simulator.controlAnswers.push_back(std::vector<uint8_t>(raw.begin(), raw.end()));
+  std::string id;
+  ASSERT_TRUE(transport.ReadDeviceId(id));
+  EXPECT_EQ(id, "MFG:Varnel;MDL:HVX-40;");
+  const CFakeSimulator::Setup& setup = simulator.setups.back();
+  EXPECT_EQ(setup.requestType, 0xA1);
+  EXPECT_EQ(setup.request, 0);
+  EXPECT_EQ(setup.value, 0);
+  EXPECT_EQ(setup.length, 4092);
+
+  simulator.controlAnswers.push_back({0x00});
+  ASSERT_TRUE(transport.ReadDeviceId(id));
+  EXPECT_EQ(id, "");
+}
+
+TEST_F(SimulatorTransportTest, VendorRequestsCarryTheVendorFraming) {
+  Connect();
+  const uint8_t data[] = {0x11, 0x22};
+  ASSERT_TRUE(transport.VendorWrite(0x0263, data, 2));
+  EXPECT_EQ(simulator.setups.back().requestType, 0x41);
+  EXPECT_EQ(simulator.setups.back().request, 1);
+  EXPECT_EQ(simulator.setups.back().value, 0x0263);
+  EXPECT_EQ(simulator.setups.back().length, 6);
+  EXPECT_EQ(simulator.controlOutPieces.back(),
+            (std::vector<uint8_t>{1, 0x02, 0x63, 0, 0x11, 0x22}));
+
+  simulator.controlAnswers.push_back({1, 2, 3, 4, 5, 6, 7, 8});
+  uint8_t status[8];
+  EXPECT_EQ(transport.VendorRead(0x0001, status, 8), 8);
+  EXPECT_EQ(simulator.setups.back().requestType, 0xC1);
+  EXPECT_EQ(simulator.setups.back().value, 0x0001);
+  EXPECT_EQ(status[7], 8);
+}
+
+TEST_F(SimulatorTransportTest, BulkWriteRepeatsUntilTheSimulatorTookEverything) {
+  Connect();
+  const auto data = Pattern(1200);
+  ASSERT_TRUE(transport.BulkWrite(data.data(), 1200));
+  EXPECT_EQ(simulator.Count("USB Simulator BulkOut Request"), 3);  // 512 + 512 + 176
+  EXPECT_EQ(simulator.bulkOut, data);
+
+  EXPECT_TRUE(transport.BulkWrite(data.data(), 0));
+  EXPECT_EQ(simulator.Count("USB Simulator BulkOut Request"), 3);
+}
+
+TEST_F(SimulatorTransportTest, BulkWriteFailsWhenTheDeviceIsGone) {
+  Connect();
+  simulator.block[1] = 0;  // the simulator withdrew its device
+  const auto data = Pattern(10);
+  EXPECT_FALSE(transport.BulkWrite(data.data(), 10));
+}
+
+TEST_F(SimulatorTransportTest, SendFileHandsOverThePathNotTheBytes) {
+  Connect();
+  CMemoryFile file(Pattern(5000), "C:\\Temp\\outputfile");
+  ASSERT_TRUE(transport.SendFile(file, "ignored name"));
+  EXPECT_EQ(simulator.outputPaths, std::vector<std::string>{"C:\\Temp\\outputfile"});
+  EXPECT_EQ(file.reads, 0);
+  EXPECT_TRUE(system.spooler.empty());
+}
+
+TEST_F(SimulatorTransportTest, DestructionDisconnectsFromTheSimulator) {
+  {
+    CSimulatorTransport local(system, simulator);
+    local.SetOwnerWindow(kWindow);
+    local.SetDeviceName(kModel);
+    ASSERT_TRUE(local.Open());
+    simulator.posts.clear();
+  }
+  EXPECT_EQ(simulator.views, 0);
+  EXPECT_EQ(simulator.Count("USB Simulator Disconnect"), 1);
+  EXPECT_EQ(simulator.posts, std::vector<OsHandle>{kWindow});
+}
+
+}  // namespace
