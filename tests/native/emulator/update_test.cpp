@@ -1,0 +1,138 @@
+// Update mode: entering it, the phases an image goes through, the images the machine refuses,
+// and the restart that leaves it.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include "machine_host.h"
+
+namespace {
+
+class UpdateTest : public ::testing::Test {
+ protected:
+  UpdateTest() : machine_(clock_, MachineOptions()), host_(machine_, clock_) {}
+  ~UpdateTest() override { std::remove(path_.c_str()); }
+
+  void EnterUpdateMode() { host_.Write(kCmdEnterUpdateMode, {0}); }
+  bool HandImage(const std::string& content) {
+    std::ofstream(path_, std::ios::binary) << content;
+    return machine_.OutputFile(path_);
+  }
+  uint32_t Phase() { return host_.ReadStatus().state >> 24 & 0x0F; }
+  uint32_t Progress() { return host_.ReadStatus().state >> 16 & 0xFF; }
+  // Polls every quarter second and notes every phase seen until the update ends.
+  std::vector<uint32_t> FollowPhases() {
+    std::vector<uint32_t> seen;
+    for (int poll = 0; poll < 40; ++poll) {
+      uint32_t phase = Phase();
+      if (seen.empty() || seen.back() != phase) seen.push_back(phase);
+      if (phase == 6 || phase >= 8) break;
+      clock_.Sleep(250);
+    }
+    return seen;
+  }
+
+  std::string path_ = ::testing::TempDir() + "hvx40sim_update_image.rfw";
+  CFakeClock clock_;
+  CMachineModel machine_;
+  CMachineHost host_;
+};
+
+TEST_F(UpdateTest, EnteringUpdateModeWaitsForAnImage) {
+  EnterUpdateMode();
+  Status status = host_.ReadStatus();
+  EXPECT_EQ(0x81000000u, status.state);
+  EXPECT_EQ(0u, status.handshake);  // taken at once, nothing to accept
+}
+
+TEST_F(UpdateTest, GoodImageRunsThroughAllPhasesToFinished) {
+  EnterUpdateMode();
+  ASSERT_TRUE(HandImage("RFW image"));
+  EXPECT_EQ((std::vector<uint32_t>{2, 3, 4, 5, 6}), FollowPhases());
+  EXPECT_EQ(100u, Progress());
+  EXPECT_EQ(0x86640000u, host_.ReadStatus().state);
+}
+
+TEST_F(UpdateTest, ProgressGrowsAndPassesEightyFiveOnlyNearTheEnd) {
+  EnterUpdateMode();
+  ASSERT_TRUE(HandImage("RFW image"));
+  uint32_t last = 0;
+  for (int step = 0; step <= 40; ++step) {
+    uint32_t progress = Progress();
+    EXPECT_GE(progress, last);
+    if (Phase() < 5) {
+      EXPECT_LT(progress, 85u);
+    }
+    last = progress;
+    clock_.Sleep(100);
+  }
+  EXPECT_EQ(100u, last);
+}
+
+TEST_F(UpdateTest, RefusedImagesEndInTheirErrorPhaseBeforeProgressEightyFive) {
+  struct Case {
+    const char* content;
+    uint32_t phase;
+  };
+  for (const Case& refused : {Case{"", 9}, Case{"BAD image", 9}, Case{"BADFIRM", 8},
+                              Case{"BADWRITE", 11}, Case{"BADVERIFY", 12}}) {
+    SCOPED_TRACE(refused.content);
+    machine_.Restart();
+    EnterUpdateMode();
+    ASSERT_TRUE(HandImage(refused.content));
+    EXPECT_EQ(refused.phase, FollowPhases().back());
+    EXPECT_LT(Progress(), 85u);
+    clock_.Sleep(5000);
+    EXPECT_EQ(refused.phase, Phase());
+  }
+}
+
+TEST_F(UpdateTest, ReconnectingWhileWaitingKeepsUpdateMode) {
+  EnterUpdateMode();
+  machine_.ClientDisconnected();
+  host_.Read(kCmdProtocolCheck, 4);
+  EXPECT_EQ(0x81000000u, host_.ReadStatus().state);
+}
+
+TEST_F(UpdateTest, ReconnectingAfterTheInstallationLeavesUpdateMode) {
+  EnterUpdateMode();
+  ASSERT_TRUE(HandImage("RFW image"));
+  clock_.Sleep(1000);
+  machine_.ClientDisconnected();  // still installing: nothing happens
+  EXPECT_EQ(8u, host_.ReadStatus().state >> 28);
+  clock_.Sleep(5000);
+  machine_.ClientDisconnected();
+  EXPECT_EQ(2u, host_.ReadStatus().state);
+
+  EnterUpdateMode();
+  ASSERT_TRUE(HandImage("BAD"));
+  clock_.Sleep(5000);
+  host_.Read(kCmdProtocolCheck, 4);
+  EXPECT_EQ(2u, host_.ReadStatus().state);
+}
+
+TEST_F(UpdateTest, MachineRefusesMotionAndSpindleInUpdateMode) {
+  EnterUpdateMode();
+  EXPECT_FALSE(host_.Send(kCmdMoveTo, host_.MoveRecord(1000, 100, 0, 0)));
+  EXPECT_FALSE(host_.Send(kCmdSetSpindleSpeed, host_.Words32({7000})));
+  EXPECT_EQ("0102", host_.QueryText(0x0101));
+}
+
+TEST_F(UpdateTest, SecondImageOrAnUnreadableFileIsRefused) {
+  EXPECT_FALSE(machine_.OutputFile(path_ + ".missing"));
+  EnterUpdateMode();
+  ASSERT_TRUE(HandImage("RFW image"));
+  EXPECT_FALSE(HandImage("RFW image"));
+  host_.Write(kCmdEnterUpdateMode, {0});  // not started over while installing
+  EXPECT_TRUE(host_.ReadStatus().error());
+}
+
+TEST_F(UpdateTest, FileOutsideUpdateModeIsACuttingJob) {
+  ASSERT_TRUE(HandImage("!mc0;\r\n"));
+  EXPECT_EQ(1u, machine_.jobsReceived());
+  EXPECT_EQ(path_, machine_.lastJobPath());
+  EXPECT_EQ(2u, host_.ReadStatus().state);
+}
+
+}  // namespace
