@@ -111,7 +111,8 @@ bool CBlockServer::ServeOnce(CMachineEndpoint& machine, uint32_t waitMs) {
 void CBlockServer::HandleRequest(Event request, CMachineEndpoint& machine) {
   ipc_.ResetEvent(events_[request]);
   if (request == kDisconnect) {
-    control_ = ControlTransfer();
+    // Another client may be in the middle of a transfer: clients close without taking the
+    // device's lock, so the transfer in progress is left alone.
     machine.ClientDisconnected();
     return;
   }

@@ -57,6 +57,23 @@ TEST_F(LinkTest, TheDisconnectEventReachesTheMachineAndIsNotAcknowledged) {
   EXPECT_EQ(machine.disconnects, 1);
 }
 
+TEST_F(LinkTest, AnotherClientLeavingDoesNotDisturbATransferInProgress) {
+  Connect();
+  CSimulatorLink other(kernel);
+  OsHandle otherHandle = other.OpenBlock(kDevice, nullptr);
+  int requests = 0;
+  kernel.onRequest = [&] {
+    if (++requests == 2) other.CloseBlock(otherHandle);
+    while (server.ServeOnce(machine, 0)) {
+    }
+  };
+  std::vector<uint8_t> payload = Pattern(5000);
+  ASSERT_TRUE(link.ControlOut(0x41, 1, 0x02E2, 0, payload.data(), 5000));
+  EXPECT_EQ(machine.disconnects, 1);
+  ASSERT_EQ(machine.controlOuts.size(), 1u);
+  EXPECT_EQ(machine.controlOuts[0].data, payload);
+}
+
 TEST_F(LinkTest, ClosingTheServerWithdrawsTheDeviceFromConnectedClients) {
   Connect();
   int handlesBefore = kernel.openHandles;
