@@ -1,0 +1,106 @@
+// The connection slots and the status read that every table shares.
+#include <cstring>
+
+#include "table_fixture.h"
+
+namespace {
+
+class ConnectionTableTest : public TableTest {};
+
+TEST_F(ConnectionTableTest, GetDeviceNameFollowsTheStringOutRules) {
+  protocol.deviceName = "HVX-40 on USB001";
+  const int needed = static_cast<int>(protocol.deviceName.size()) + 1;
+  EXPECT_EQ(tables.connect.GetDeviceName(nullptr, 0), needed);
+
+  char exact[17];
+  std::memset(exact, 'x', sizeof exact);
+  ASSERT_EQ(needed, 17);
+  EXPECT_EQ(tables.connect.GetDeviceName(exact, needed), needed);
+  EXPECT_STREQ(exact, "HVX-40 on USB001");
+
+  char shortBuffer[17];
+  std::memset(shortBuffer, 'x', sizeof shortBuffer);
+  EXPECT_EQ(tables.connect.GetDeviceName(shortBuffer, needed - 1), -1);
+  EXPECT_EQ(shortBuffer[0], 'x');  // nothing copied
+  EXPECT_EQ(shortBuffer[16], 'x');
+}
+
+TEST_F(ConnectionTableTest, ConnectAndReconnectUseTheSelectedName) {
+  EXPECT_TRUE(tables.connect.Connect("HVX-40 on USB002"));
+  protocol.deviceName = "HVX-40 on USB002";
+  EXPECT_TRUE(tables.connect.Reconnect());
+  EXPECT_EQ(protocol.connectedTo,
+            (std::vector<std::string>{"HVX-40 on USB002", "HVX-40 on USB002"}));
+  protocol.connectResult = false;
+  EXPECT_FALSE(tables.connect.Connect("other"));
+  EXPECT_FALSE(tables.connect.Connect(nullptr));
+  EXPECT_EQ(protocol.connectedTo.size(), 3u);  // a null name reaches nobody
+}
+
+TEST_F(ConnectionTableTest, DisconnectIsAlwaysTrueAndOtherSlotsForward) {
+  EXPECT_TRUE(tables.connect.Disconnect());
+  EXPECT_EQ(protocol.disconnects, 1);
+  EXPECT_EQ(tables.connect.EnumerateDevices(), 2);
+  EXPECT_STREQ(tables.connect.GetDeviceNameAt(0), "Varnel HVX-40 (1)");
+  EXPECT_EQ(tables.connect.GetDeviceNameAt(1), nullptr);
+  EXPECT_TRUE(tables.connect.CheckConnection());
+  EXPECT_EQ(machine.checkConnections, 1);
+  EXPECT_TRUE(tables.hvx.ConnectSimulator(0x1234));
+  EXPECT_EQ(protocol.simulatorWindows, std::vector<int>{0x1234});
+}
+
+TEST_F(ConnectionTableTest, GetStatusDecodesBothWordsInEitherByteOrder) {
+  for (bool bigEndian : {false, true}) {
+    UseBigEndianMachine(bigEndian);
+    machine.stateWord = 0x81020802;
+    uint32_t state = 0, handshake = 1;
+    EXPECT_EQ(tables.connect.GetStatus(&state, &handshake), 1);
+    EXPECT_EQ(state, 0x81020802u);
+    EXPECT_EQ(handshake, 0u);
+  }
+}
+
+TEST_F(ConnectionTableTest, GetStatusWhileDisconnectedWritesTheMissingMarkToBoth) {
+  machine.connected = false;
+  uint32_t state = 0, handshake = 0;
+  EXPECT_EQ(tables.connect.GetStatus(&state, &handshake), 0);
+  EXPECT_EQ(state, 0xFFFFFFFFu);
+  EXPECT_EQ(handshake, 0xFFFFFFFFu);
+  state = handshake = 0;
+  EXPECT_EQ(tables.control.GetStatus(&state, &handshake), 0);
+  EXPECT_EQ(handshake, 0xFFFFFFFFu);
+  EXPECT_EQ(tables.service.GetStatus(&state, &handshake), 0);
+}
+
+TEST_F(ConnectionTableTest, VersionsAreFiveBytesWithTheirTerminator) {
+  EXPECT_EQ(std::memcmp(tables.connect.GetVersion(), "V100", 5), 0);
+  EXPECT_EQ(std::memcmp(tables.control.GetVersion(), "V100", 5), 0);
+  EXPECT_EQ(std::memcmp(tables.service.GetVersion(), "V102", 5), 0);
+  EXPECT_EQ(std::memcmp(tables.hvx.GetVersion(), "V100", 5), 0);
+  EXPECT_EQ(std::memcmp(tables.production.GetVersion(), "V100", 5), 0);
+  EXPECT_EQ(std::memcmp(tables.hvxService.GetVersion(), "V100", 5), 0);
+}
+
+TEST_F(ConnectionTableTest, UnsupportedIsMinusOneWhateverItIsGiven) {
+  EXPECT_EQ(tables.control.Unsupported(0, 0), -1);
+  EXPECT_EQ(tables.control.Unsupported(1, -1), -1);
+  EXPECT_EQ(tables.control.Unsupported(0x7FFFFFFF, 0x12345678), -1);
+  EXPECT_TRUE(machine.writes.empty());
+}
+
+// The tool tests these for 1 and 0 exactly.
+TEST_F(ConnectionTableTest, OneZeroSlotsAnswerZeroWhenDisconnected) {
+  machine.connected = false;
+  const AxisVector v = SampleVector();
+  EXPECT_EQ(tables.service.SetPair_0206(1, 2), 0);
+  EXPECT_EQ(tables.service.SetValue_0209(0), 0);
+  EXPECT_EQ(tables.service.Command_029C(), 0);
+  EXPECT_EQ(tables.hvx.SetVector_025F(&v), 0);
+  EXPECT_EQ(tables.hvx.SetUserCompensation(0, 0, 0), 0);
+  EXPECT_EQ(tables.hvx.SetIndexedValue_347B(1, 0), 0);
+  EXPECT_EQ(tables.production.SetCompensation2(0, 0, 0), 0);
+  EXPECT_EQ(tables.hvx.GetSpindleSpeed(), -1);
+  EXPECT_EQ(tables.hvx.GetSpindleOverride(), -1);
+}
+
+}  // namespace
