@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include "main_control_ids.h"
+#include "main_test_doubles.h"
+#include "main_window_logic.h"
+
+using hvxtest::ReturnPosition;
+using hvxtest::ReturnStatus;
+using hvxtest::ReturnStatusNotRead;
+using hvxtest::ReturnText;
+using testing::_;
+using testing::ElementsAre;
+using testing::InSequence;
+using testing::IsEmpty;
+using testing::NiceMock;
+using testing::Return;
+
+namespace {
+
+class MainWindowLogicTest : public testing::Test {
+ protected:
+  MainWindowLogicTest() : logic([this] { return controller; }, log, messages, keys) {
+    ON_CALL(fake, GetStatus(_, _)).WillByDefault(ReturnStatus(kReady));
+    ON_CALL(fake, GetSerialNumber(_, _)).WillByDefault(ReturnText("SN1"));
+    ON_CALL(fake, GetFirmwareVersion(_, _)).WillByDefault(ReturnText("0102"));
+    ON_CALL(fake, GetShortCode(_, _)).WillByDefault(ReturnText("7A"));
+    ON_CALL(fake, GetCurrentPosition(_)).WillByDefault(ReturnPosition({12349, 0, -5}));
+    ON_CALL(fake, MoveTo(_, _)).WillByDefault(Return(true));
+  }
+
+  TickInput Input(StepRadios radios, JogButtonStates buttons = {}) {
+    TickInput input;
+    input.radios = radios;
+    input.jogButtons = buttons;
+    return input;
+  }
+
+  NiceMock<CFakeHVXController> fake;
+  CHVXController* controller = &fake;
+  CRecordingLog log;
+  CRecordingMessages messages;
+  CFakeKeys keys;
+  CMainWindowLogic logic;
+};
+
+}  // namespace
+
+TEST_F(MainWindowLogicTest, StartUpShowsOfflineAndLogsOpenOnlyWhenConnected) {
+  logic.StartUp(false);
+  EXPECT_FALSE(logic.Connected());
+  EXPECT_EQ("Offline", logic.Status().status);
+  EXPECT_THAT(log.lines, IsEmpty());
+
+  logic.StartUp(true);
+  EXPECT_TRUE(logic.Connected());
+  EXPECT_EQ("Offline", logic.Status().status) << "the first tick reads the status";
+  EXPECT_EQ("1.02", logic.Status().firmware);
+  EXPECT_THAT(log.lines, ElementsAre("Open MEK"));
+}
+
+TEST_F(MainWindowLogicTest, TickReadsStatusIdentitySensorsPositionAndSpindleInOrder) {
+  InSequence order;
+  EXPECT_CALL(fake, GetStatus(_, _)).WillOnce(ReturnStatus(kReady));
+  EXPECT_CALL(fake, GetSerialNumber(_, 10)).WillOnce(ReturnText("SN1"));
+  EXPECT_CALL(fake, GetFirmwareVersion(_, 10)).WillOnce(ReturnText("0102"));
+  EXPECT_CALL(fake, GetShortCode(_, 3)).WillOnce(ReturnText("7A"));
+  EXPECT_CALL(fake, GetInputState()).WillOnce(Return(0x41));
+  EXPECT_CALL(fake, GetCurrentPosition(_)).WillOnce(ReturnPosition({12349, 0, -5}));
+  EXPECT_CALL(fake, GetSpindleSpeed()).WillOnce(Return(7000));
+  logic.Tick(Input(HundredStep()));
+  EXPECT_TRUE(logic.Connected());
+  EXPECT_EQ("Ready", logic.Status().status);
+  EXPECT_EQ("ON", logic.Readout().xLimit);
+  EXPECT_EQ("12.34", logic.Readout().x);
+  EXPECT_EQ("-0.00", logic.Readout().z);
+  EXPECT_EQ("7000", logic.Readout().spindleSpeed);
+}
+
+TEST_F(MainWindowLogicTest, OfflineStateWithCoverOpenDisablesTheControlsForThatTick) {
+  ON_CALL(fake, GetStatus(_, _)).WillByDefault(ReturnStatus(5 | kCoverOpen));
+  logic.Tick(Input(HundredStep()));
+  EXPECT_FALSE(logic.Connected());
+  EXPECT_EQ("Cover is open", logic.Status().status);
+  EXPECT_EQ("OPEN", logic.Status().cover);
+
+  ON_CALL(fake, GetStatus(_, _)).WillByDefault(ReturnStatus(kReady));
+  logic.Tick(Input(HundredStep()));
+  EXPECT_TRUE(logic.Connected()) << "a machine back on line is picked up by the next tick";
+}
+
+TEST_F(MainWindowLogicTest, FailedStatusReadKeepsTheControlsEnabled) {
+  ON_CALL(fake, GetStatus(_, _)).WillByDefault(ReturnStatusNotRead());
+  logic.Tick(Input(HundredStep()));
+  EXPECT_TRUE(logic.Connected());
+  EXPECT_EQ("Offline", logic.Status().status);
+}
+
+TEST_F(MainWindowLogicTest, DeviceManagerResultIsLoggedAndShownUntilTheNextTick) {
+  logic.DeviceManagerClosed(false);
+  EXPECT_FALSE(logic.Connected());
+  EXPECT_EQ("off line", logic.Status().status);
+  EXPECT_EQ("---", logic.Status().serial);
+
+  logic.DeviceManagerClosed(true);
+  EXPECT_TRUE(logic.Connected());
+  EXPECT_EQ("Ready", logic.Status().status);
+  EXPECT_THAT(log.lines, ElementsAre("DisConnected", "Connected"));
+}
+
+TEST_F(MainWindowLogicTest, WithoutAWrapperTheTickShowsNothingReadAndDisables) {
+  logic.Tick(Input(HundredStep()));
+  controller = nullptr;
+  logic.Tick(Input(HundredStep()));
+  EXPECT_FALSE(logic.Connected());
+  EXPECT_EQ("off line", logic.Status().status);
+  EXPECT_EQ("---", logic.Readout().x);
+  EXPECT_EQ("---", logic.Readout().xLimit);
+  EXPECT_EQ("0", logic.Readout().spindleSpeed);
+}
+
+TEST_F(MainWindowLogicTest, ChordsUseTheModeOfThePreviousTick) {
+  logic.Tick(Input(HighSpeed()));
+  EXPECT_FALSE(logic.StepMode());
+  keys.down = {'X', 'I'};
+
+  EXPECT_CALL(fake, MoveTo(hvxtest::AxesAre({12359, 0, -5}), 100)).Times(2);
+  logic.Tick(Input(OneStep()));  // chords ran before the mode followed the radio button
+  logic.Tick(Input(OneStep()));
+  logic.Tick(Input(OneStep()));
+  EXPECT_EQ(2u, log.lines.size());
+}
+
+TEST_F(MainWindowLogicTest, HeldButtonAcrossATickMovesAndReleaseStops) {
+  JogButtonStates held{};
+  held[0] = 0x26C;
+  EXPECT_CALL(fake, MoveTo(hvxtest::AxesAre({203200, 0, -5}), 10000));
+  logic.Tick(Input(HighSpeed(), held));
+  JogButtonStates released{};
+  released[0] = 0x208;
+  EXPECT_CALL(fake, StopMotion());
+  logic.Tick(Input(HighSpeed(), released));
+  EXPECT_THAT(log.lines, ElementsAre("MoveTools X+"));
+}
+
+TEST_F(MainWindowLogicTest, TickArrivingInsideItsOwnMessageBoxIsDropped) {
+  keys.down = {'X', 'I'};
+  ON_CALL(fake, GetCurrentPosition(_)).WillByDefault(Return(false));
+  int nestedTicks = 0;
+  messages.onShow = [&] {
+    if (nestedTicks++ < 3) logic.Tick(Input(OneStep()));
+  };
+  logic.Tick(Input(OneStep()));
+  EXPECT_THAT(messages.shown, ElementsAre("Failed to get current pos"));
+  EXPECT_EQ(1, nestedTicks);
+
+  logic.Tick(Input(OneStep()));
+  EXPECT_EQ(2u, messages.shown.size()) << "the next tick after the box runs normally";
+}
+
+TEST_F(MainWindowLogicTest, StopFollowsTheConnectedFlag) {
+  logic.Tick(Input(HundredStep()));
+  EXPECT_CALL(fake, StopMotion()).Times(1);
+  logic.OnStop();
+  logic.DeviceManagerClosed(false);
+  logic.OnStop();
+  EXPECT_THAT(log.lines, ElementsAre("Stopped Moving", "DisConnected", "Stopped Moving"));
+}
+
+TEST_F(MainWindowLogicTest, SpindleButtonsReachTheSpindleRules) {
+  logic.Tick(Input(HundredStep()));
+  ON_CALL(fake, GetInputState()).WillByDefault(Return(0x40));
+  ON_CALL(fake, SetSpindleSpeed(_)).WillByDefault(Return(true));
+  logic.OnSpindleBox(true);
+  EXPECT_TRUE(logic.Spindle().BoxChecked());
+  EXPECT_CALL(fake, GetSpindleOverride()).WillRepeatedly(Return(40));
+  EXPECT_CALL(fake, SetSpindleOverride(50));
+  EXPECT_CALL(fake, SetSpindleOverride(30));
+  logic.OnSpindleStep(main_ids::kSpindlePlus);
+  logic.OnSpindleStep(main_ids::kSpindleMinus);
+  logic.OnSpindleStep(main_ids::kStop);
+  EXPECT_THAT(log.lines, ElementsAre("RotateSpindle +", "RotateSpindle -"));
+}
+
+TEST(MachineControlListsTest, StopDeviceManagerAndTabsAreNeverDisabled) {
+  for (int id : main_ids::kMainWindowMachineControls) {
+    EXPECT_NE(main_ids::kStop, id);
+    EXPECT_NE(main_ids::kDeviceManager, id);
+    EXPECT_NE(1001, id);
+  }
+}
