@@ -38,3 +38,12 @@ void CLogBook::RotateIfFull(const std::string& folder, const std::string& prefix
     files_.Rename(LogFileName(folder, prefix, n - 1), LogFileName(folder, prefix, n));
   }
 }
+
+bool CSystemLogClock::LocalNow(std::tm& now) {
+  std::time_t seconds = std::time(nullptr);
+  if (seconds == static_cast<std::time_t>(-1)) return false;
+  const std::tm* local = std::localtime(&seconds);
+  if (local == nullptr) return false;
+  now = *local;
+  return true;
+}

@@ -43,3 +43,9 @@ class CLogBook {
   CLogClock& clock_;
   FolderSource dataFolder_;
 };
+
+// The local time of the computer.
+class CSystemLogClock : public CLogClock {
+ public:
+  bool LocalNow(std::tm& now) override;
+};

@@ -1,0 +1,15 @@
+// The log panel: a child dialog in the main window whose read-only edit shows this run's log,
+// newest line first. Written through AddLog.
+#pragma once
+
+#include "dialog/dialog.h"
+#include "log_window.h"
+
+class CLogDlg : public CDialog, public CLogWindow {
+ public:
+  CLogDlg();
+  void ShowText(const std::string& text) override;
+};
+
+// Points AddLog at the log files of the tool's data folder ("Mek for HVX-40"); once at start-up.
+void InstallLogBook();

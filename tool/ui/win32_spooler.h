@@ -1,0 +1,9 @@
+// The print spooler's local queues, read with EnumPrintersA at level 2.
+#pragma once
+
+#include "device_access.h"
+
+class CWin32PrinterSpooler : public CPrinterSpooler {
+ public:
+  bool LocalQueues(std::vector<PrinterQueue>& queues) override;
+};
