@@ -38,6 +38,11 @@ void ConvertHalfAt(const CCommandProtocol& order, uint8_t* at) {
   std::memcpy(at, &half, 2);
 }
 
+// The product of two 32-bit values is never -2^63, so its magnitude always fits.
+uint64_t Magnitude(int64_t value) {
+  return value < 0 ? static_cast<uint64_t>(-value) : static_cast<uint64_t>(value);
+}
+
 int32_t SaturateToInt32(int64_t value) {
   if (value > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
   if (value < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
@@ -50,15 +55,13 @@ int32_t MulDiv(int32_t number, int32_t numerator, int32_t denominator) {
   if (denominator == 0) return -1;
   const int64_t product = static_cast<int64_t>(number) * numerator;
   const bool negative = (product < 0) != (denominator < 0);
-  const uint64_t magnitude = product < 0 ? 0 - static_cast<uint64_t>(product)
-                                         : static_cast<uint64_t>(product);
-  const uint64_t divisor = denominator < 0 ? 0 - static_cast<uint64_t>(static_cast<int64_t>(denominator))
-                                           : static_cast<uint64_t>(denominator);
+  const uint64_t magnitude = Magnitude(product);
+  const uint64_t divisor = Magnitude(denominator);
   const uint64_t rounded = (magnitude + divisor / 2) / divisor;
   const uint64_t limit = negative ? uint64_t{1} << 31 : (uint64_t{1} << 31) - 1;
   if (rounded > limit) return -1;
-  return negative ? static_cast<int32_t>(0 - static_cast<int64_t>(rounded))
-                  : static_cast<int32_t>(rounded);
+  return static_cast<int32_t>(negative ? -static_cast<int64_t>(rounded)
+                                       : static_cast<int64_t>(rounded));
 }
 
 Compensation CompensationFromRecord(const std::array<int32_t, 6>& words) {
