@@ -5,6 +5,7 @@
 #include <cstring>
 #include <set>
 
+#include "command_line.h"
 #include "data_folder.h"
 
 namespace {
@@ -92,4 +93,14 @@ TEST(DataFolder, OlderSystemsUseTheProgramsFolderOrItsParentForProgram) {
   system.module = "D:\\Varnel\\Programs\\HVX40MEK.exe";
   EXPECT_EQ("D:\\Varnel\\Programs", Ask(system, "ignored"));
   EXPECT_TRUE(system.created.empty()) << "nothing is created on older systems";
+}
+
+TEST(CommandLine, SimulatorSwitchIsAWholeWordInAnyCase) {
+  EXPECT_TRUE(HasSimulatorSwitch("/simulator"));
+  EXPECT_TRUE(HasSimulatorSwitch("  /SIMULATOR  "));
+  EXPECT_TRUE(HasSimulatorSwitch("/other /Simulator"));
+  EXPECT_FALSE(HasSimulatorSwitch(""));
+  EXPECT_FALSE(HasSimulatorSwitch(nullptr));
+  EXPECT_FALSE(HasSimulatorSwitch("/simulator2"));
+  EXPECT_FALSE(HasSimulatorSwitch("simulator"));
 }
