@@ -144,9 +144,9 @@ std::vector<uint8_t> CMachineModel::DirectReply(uint16_t code) {
 std::vector<uint8_t> CMachineModel::DeviceIdReply() const {
   std::string text = kDeviceIdText;
   size_t total = text.size() + 2;  // the IEEE 1284 length counts its own two bytes
-  std::vector<uint8_t> answer = {static_cast<uint8_t>(total >> 8), static_cast<uint8_t>(total)};
-  answer.insert(answer.end(), text.begin(), text.end());
-  return answer;
+  std::string answer = {static_cast<char>(total >> 8), static_cast<char>(total & 0xFF)};
+  answer += text;
+  return std::vector<uint8_t>(answer.begin(), answer.end());
 }
 
 void CMachineModel::Offer(std::vector<uint8_t> reply) {
