@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "main_control_ids.h"
 #include "main_test_doubles.h"
 #include "main_window_logic.h"
@@ -179,6 +181,21 @@ TEST_F(MainWindowLogicTest, SpindleButtonsReachTheSpindleRules) {
   logic.OnSpindleStep(main_ids::kSpindleMinus);
   logic.OnSpindleStep(main_ids::kStop);
   EXPECT_THAT(log.lines, ElementsAre("RotateSpindle +", "RotateSpindle -"));
+}
+
+TEST_F(MainWindowLogicTest, FieldTextsReachTheirControls) {
+  ON_CALL(fake, GetInputState()).WillByDefault(Return(0x2));
+  ON_CALL(fake, GetCurrentPosition(_)).WillByDefault(ReturnPosition({1000, 2000, -3000, 4000}));
+  ON_CALL(fake, GetSpindleSpeed()).WillByDefault(Return(6500));
+  logic.Tick(Input(HundredStep()));
+  std::map<int, std::string> fields;
+  for (const ControlText& field : logic.FieldTexts()) fields[field.controlId] = field.text;
+  const std::map<int, std::string> expected = {
+      {1084, "Varnel HVX-40"}, {1086, "SN1"}, {1087, "Ready"}, {1088, "1.02"}, {1005, "7A"},
+      {1082, "CLOSE"}, {1074, "---"}, {1075, "ON"}, {1076, "---"}, {1002, "1.00"},
+      {1003, "2.00"}, {1004, "-3.00"}, {1007, "4.00"}, {1009, "6500"}, {1069, ""},
+      {1132, "OFF"}};
+  EXPECT_EQ(expected, fields);
 }
 
 TEST(MachineControlListsTest, StopDeviceManagerAndTabsAreNeverDisabled) {

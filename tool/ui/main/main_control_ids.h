@@ -33,7 +33,7 @@ constexpr int kDeviceManager = 1006;
 constexpr std::array<int, 5> kStepRadios = {1125, 1126, 1127, 1128, 1129};
 
 // Status box and sensor fields.
-constexpr int kDeviceNameText = 1084;
+constexpr int kDeviceNameField = 1084;
 constexpr int kSerialEdit = 1086;
 constexpr int kStatusEdit = 1087;
 constexpr int kFirmwareEdit = 1088;

@@ -59,3 +59,19 @@ void CMainWindowLogic::OnSpindleStep(int controlId) {
 }
 
 void CMainWindowLogic::OnStop() { m_spindle.Stop(m_connected); }
+
+std::vector<ControlText> CMainWindowLogic::FieldTexts() const {
+  using namespace main_ids;
+  const StatusTexts& status = m_status.Texts();
+  const ReadoutTexts& readout = m_readout.Texts();
+  return {
+      {kDeviceNameField, status.deviceName}, {kSerialEdit, status.serial},
+      {kStatusEdit, status.status},         {kFirmwareEdit, status.firmware},
+      {kUsbIdEdit, status.usbId},           {kCoverText, status.cover},
+      {kXLimitText, readout.xLimit},        {kYLimitText, readout.yLimit},
+      {kZLimitText, readout.zLimit},        {kXEdit, readout.x},
+      {kYEdit, readout.y},                  {kZEdit, readout.z},
+      {kAEdit, readout.a},                  {kSpindleSpeedEdit, readout.spindleSpeed},
+      {kSpindleCurrentEdit, readout.spindleCurrent}, {kSpindleLabel, m_spindle.Label()},
+  };
+}

@@ -4,6 +4,9 @@
 // writes the texts, check marks and enables back.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "jog_control.h"
 #include "machine_readout.h"
 #include "spindle_control.h"
@@ -14,6 +17,12 @@
 struct TickInput {
   StepRadios radios{};
   JogButtonStates jogButtons{};
+};
+
+// One text field of the window and what it shows.
+struct ControlText {
+  int controlId;
+  std::string text;
 };
 
 class CMainWindowLogic {
@@ -41,6 +50,9 @@ class CMainWindowLogic {
   const StatusTexts& Status() const { return m_status.Texts(); }
   const ReadoutTexts& Readout() const { return m_readout.Texts(); }
   const CSpindleControl& Spindle() const { return m_spindle; }
+
+  // Every text the window shows for the machine, by control id, to be written after each event.
+  std::vector<ControlText> FieldTexts() const;
 
  private:
   void RunTick(const TickInput& input);

@@ -2,10 +2,8 @@
 
 #include <vector>
 
-#include "../../wrapper/hvx_controller.h"
+#include "../../wrapper/hvx_all_ctr.h"
 #include "status_word.h"
-
-const char* const kDeviceNameText = "Varnel HVX-40";
 
 namespace {
 
@@ -81,7 +79,7 @@ std::string FormatFirmwareVersion(const std::string& text) {
 void CStatusBox::ShowStartUp(CHVXController* controller, bool connected) {
   m_texts.status = "Offline";
   if (!connected || !controller) return;
-  m_texts.deviceName = kDeviceNameText;
+  m_texts.deviceName = kModelName;
   ReadIdentity(*controller, "");
 }
 
@@ -98,7 +96,7 @@ void CStatusBox::RefreshStatus(CHVXController* controller, bool& connected) {
   } else {
     m_texts.status = "Offline";
   }
-  m_texts.deviceName = kDeviceNameText;
+  m_texts.deviceName = kModelName;
   ReadIdentity(*controller, "---");
 }
 

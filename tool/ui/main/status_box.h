@@ -7,9 +7,6 @@
 
 class CHVXController;
 
-// The model string by which the tool names the machine in its status box and log files.
-extern const char* const kDeviceNameText;
-
 struct StatusTexts {
   std::string deviceName = "---";  // static 1084
   std::string serial;              // edit 1086
