@@ -24,6 +24,9 @@ CHVX40ControlTable g_hvx40ControlTable(&g_controller);
 CHVX40ProductionTable g_hvx40ProductionTable(&g_controller);
 CHVX40ServiceTable g_hvx40ServiceTable(&g_controller);
 
+// What the tool relies on: each API object is its table pointer and the controller's address.
+static_assert(sizeof(CHVX40ControlTable) == 2 * sizeof(void*), "an API object is two words");
+
 }  // namespace
 
 CMachineController& LibraryController() { return g_controller; }

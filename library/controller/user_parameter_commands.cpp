@@ -42,7 +42,8 @@ bool SetVector_3107(CCommandProtocol& p, const AxisVector* in) {
 }
 
 bool GetTriple_3200(CCommandProtocol& p, int* a, int* b, int* c) {
-  // Zeroed first: callers read the three values whether or not the query succeeded.
+  // Callers read the three values whether or not the query succeeded, so a failed or partial
+  // reply leaves zeros rather than whatever half arrived.
   uint8_t triple[3] = {0, 0, 0};
   const bool ok = p.QueryExact(kCmdGetTriple3200, triple, 3);
   if (!ok) triple[0] = triple[1] = triple[2] = 0;
