@@ -3,6 +3,7 @@
 #include <cstring>
 #include <limits>
 
+namespace machine {
 namespace {
 
 // Lays fields out one after another, each already in the machine's byte order.
@@ -111,3 +112,5 @@ void ConvertDeviceBlock(const CCommandProtocol& order, uint8_t* block, int recei
   ConvertHalfAt(order, block + 36);
   // Bytes 38 to 55 travel unconverted.
 }
+
+}  // namespace machine

@@ -8,6 +8,9 @@
 #include "../api/hvx40_types.h"
 #include "command_protocol.h"
 
+// In the catalogue's namespace: the system's own MulDiv has the same name and other linkage.
+namespace machine {
+
 // Multiplies with a 64-bit intermediate, divides and rounds to the nearest integer (halves away
 // from zero). -1 when the denominator is 0 or the result does not fit 32 bits.
 int32_t MulDiv(int32_t number, int32_t numerator, int32_t denominator);
@@ -35,3 +38,5 @@ std::array<uint8_t, kAxisMoveRecordSize> AxisMoveRecord(const CCommandProtocol& 
 // words 0 and 1 when at least 8 bytes arrived, the rest when the whole block arrived.
 constexpr int kDeviceBlockSize = 56;
 void ConvertDeviceBlock(const CCommandProtocol& order, uint8_t* block, int received);
+
+}  // namespace machine

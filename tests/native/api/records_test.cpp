@@ -8,6 +8,8 @@
 
 namespace {
 
+using namespace machine;
+
 TEST(MulDivTest, RoundsToNearestWithHalvesAwayFromZero) {
   EXPECT_EQ(MulDiv(1000050, 1000000, 1000000), 1000050);
   EXPECT_EQ(MulDiv(5, 1, 2), 3);
