@@ -2,12 +2,8 @@
 // "--lock-role" and one of these roles.
 #pragma once
 
-#include <string>
-
 // Exit codes of a role process.
 enum LockRoleExit { kLockTaken = 0, kLockRefused = 1, kOpenFailed = 2, kRoleUnknown = 3 };
 
 // Runs a role from the command line (argv[1] is "--lock-role"); its exit code.
 int RunLockRole(int argc, char** argv);
-// Starts this program in a role and waits for its exit code.
-int RunRoleProcess(const std::string& arguments);

@@ -80,6 +80,8 @@ int WaitForRole(HANDLE process) {
   return static_cast<int>(code);
 }
 
+int RunRoleProcess(const std::string& arguments) { return WaitForRole(StartRole(arguments)); }
+
 int Probe(uint32_t timeoutMs) {
   return RunRoleProcess("probe " + std::to_string(timeoutMs) + " " + DeviceNameForThisRun());
 }
@@ -121,8 +123,6 @@ TEST(CrossProcessLock, AHolderThatExitsLeavesTheLockAbandonedAndThenFree) {
 }
 
 }  // namespace
-
-int RunRoleProcess(const std::string& arguments) { return WaitForRole(StartRole(arguments)); }
 
 int RunLockRole(int argc, char** argv) {
   if (argc < 5) return kRoleUnknown;
