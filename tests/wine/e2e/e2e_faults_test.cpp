@@ -4,7 +4,7 @@
 
 namespace {
 
-const AxisVector kTarget = {{3000, 4000, -1500, 0, 0, 0}};
+const AxisVector kTarget = {{3000, 150000, -1500, 0, 0, 0}};
 
 TEST_F(EmulatorTest, AMissingAcknowledgeFailsAnOperationAfterHalfASecond) {
   ASSERT_TRUE(emulator.Send("fault noack on"));

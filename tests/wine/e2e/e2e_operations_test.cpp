@@ -4,7 +4,8 @@
 
 namespace {
 
-const AxisVector kTarget = {{1000, 2000, -500, 0, 0, 0}};
+// Near the machine's starting point (0, 152400, 0), so the move ends within a second or two.
+const AxisVector kTarget = {{1000, 152000, -500, 0, 0, 0}};
 
 std::string MoveRecordHex(const AxisVector& target, unsigned speed, bool bigEndian) {
   std::string hex = Hex16(speed, bigEndian) + Hex16(0, bigEndian);
@@ -22,13 +23,16 @@ void ExpectQueryExchange(const std::vector<std::string>& lines, const std::strin
 }
 
 TEST_F(EmulatorTest, ConnectingChecksTheDeviceAndTheProtocolThroughTheSimulatorLink) {
-  std::vector<std::string> all = journal.Lines();
-  EXPECT_FALSE(LinesStarting(all, "ID").empty());
-  EXPECT_FALSE(LinesStarting(all, "R 0002 4").empty());
+  EXPECT_EQ(journal.Lines(), std::vector<std::string>{"R 0002 4"});
   char name[64] = {};
   EXPECT_EQ(library.connect->GetDeviceName(name, sizeof name), 14);
   EXPECT_STREQ(name, "Varnel HVX-40");
-  EXPECT_TRUE(library.connect->CheckConnection());
+  EXPECT_TRUE(library.connect->CheckConnection());  // the device ID query
+  EXPECT_EQ(journal.LinesSinceMark(), std::vector<std::string>{"ID"});
+  char id[512] = {};
+  ASSERT_GT(library.remoteControl->GetDeviceId(id, sizeof id), 1);
+  // The two-byte IEEE 1284 length in front of the text is dropped.
+  EXPECT_STREQ(id, "MFG:Varnel;CMD:HVX;MDL:HVX-40;CLS:PRINTER;DES:Varnel HVX-40;");
   EXPECT_STREQ(library.remoteService->GetVersion(), "V102");
   EXPECT_STREQ(library.control->GetVersion(), "V100");
 }
