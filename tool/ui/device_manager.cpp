@@ -7,19 +7,33 @@ namespace {
 
 const RECT kListRect = {31, 39, 450, 183};
 const int kColumnWidth = 140;
+const int kListGap = 6;
 const char* const kColumnTitles[] = {"PrinterName", "Status", "Model"};
 
 bool g_simulator = false;
 
 }  // namespace
 
+// The list keeps its place, but never reaches over the button row: with small dialog fonts the
+// buttons sit higher than the list's bottom edge and would be hidden under it.
+RECT CDeviceListRows::ListRect() const {
+  RECT rect = kListRect;
+  RECT button;
+  HWND refresh = owner_.Item(IDC_DEVMGR_REFRESH);
+  if (refresh && GetWindowRect(refresh, &button)) {
+    MapWindowPoints(nullptr, owner_.Handle(), reinterpret_cast<POINT*>(&button), 2);
+    if (button.top - kListGap < rect.bottom) rect.bottom = button.top - kListGap;
+  }
+  return rect;
+}
+
 void CDeviceListRows::Create() {
+  const RECT rect = ListRect();
   HWND list = CreateWindowExA(
       WS_EX_CLIENTEDGE | WS_EX_STATICEDGE, WC_LISTVIEWA, "",
       WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SORTASCENDING |
           LVS_REPORT,
-      kListRect.left, kListRect.top, kListRect.right - kListRect.left,
-      kListRect.bottom - kListRect.top, owner_.Handle(),
+      rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, owner_.Handle(),
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_DEVMGR_LIST)), GetModuleHandleA(nullptr),
       nullptr);
   list_.Attach(list);

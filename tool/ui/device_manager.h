@@ -22,6 +22,8 @@ class CDeviceListRows : public CDeviceListView {
   void SetSelectionMark(int row) override { list_.SetSelectionMark(row); }
 
  private:
+  RECT ListRect() const;
+
   CDialog& owner_;
   CListView list_;
 };
