@@ -56,14 +56,16 @@ bool FindParentIdPrefix(CRegistryWalker& walker, const PrinterPort& printer,
 
 // The interface class that the USB device records under "Device Parameters", from its first
 // brace on; a device without one (or with a name that holds no GUID) has the default class.
-WalkResult ReadInterfaceClass(CRegistryWalker& walker, RegKey instance, std::string& interfaceClass) {
+WalkResult ReadInterfaceClass(CRegistryWalker& walker, RegKey instance,
+                              std::string& interfaceClass) {
   CScopedRegKey parameters(walker.reader(), instance, "Device Parameters");
   if (!parameters.isOpen()) return WalkResult::kFailed;
   std::string symbolicName;
   const size_t brace = walker.ReadString(parameters.get(), "SymbolicName", symbolicName)
                            ? symbolicName.find('{')
                            : std::string::npos;
-  interfaceClass = brace == std::string::npos ? DefaultInterfaceClass() : symbolicName.substr(brace);
+  interfaceClass =
+      brace == std::string::npos ? DefaultInterfaceClass() : symbolicName.substr(brace);
   return WalkResult::kFound;
 }
 

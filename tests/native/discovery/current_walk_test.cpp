@@ -111,7 +111,8 @@ TEST_F(CurrentWalk, InterfaceKeyMustNameDeviceInstanceAndClass) {
   AddInterface(kClass, InterfaceKey("5&1c2d3e&0&12"), "\\\\?\\wrong-instance");
   AddInterface(kClass, "##?#USB#VID_0B49&PID_0650#5&1c2d3e&0&1#" + std::string(kClass),
                "\\\\?\\wrong-device");
-  AddInterface(kClass, "##?#usb#vid_0b49&pid_064f#5&1c2d3e&0&1#{28D78FAD-5A12-11D1-AE5B-0000F803A8C2}",
+  AddInterface(kClass,
+               "##?#usb#vid_0b49&pid_064f#5&1c2d3e&0&1#{28D78FAD-5A12-11D1-AE5B-0000F803A8C2}",
                "\\\\?\\link-A");
   EXPECT_EQ(Find(), "\\\\?\\link-A");
 }

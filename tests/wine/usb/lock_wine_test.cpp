@@ -105,7 +105,7 @@ TEST(CrossProcessLock, AnotherProcessWaitsUntilEveryNestedLockIsReleased) {
 TEST(CrossProcessLock, AHolderThatExitsLeavesTheLockAbandonedAndThenFree) {
   const std::string readyName = "HVX lock ready " + std::to_string(GetCurrentProcessId());
   HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, readyName.c_str());
-  HANDLE holder = StartRole("hold " + std::string("\"") + readyName + "\" " + DeviceNameForThisRun());
+  HANDLE holder = StartRole("hold \"" + readyName + "\" " + DeviceNameForThisRun());
   ASSERT_NE(holder, nullptr);
   ASSERT_EQ(WaitForSingleObject(ready, 20000), WAIT_OBJECT_0);
 
@@ -127,7 +127,8 @@ TEST(CrossProcessLock, AHolderThatExitsLeavesTheLockAbandonedAndThenFree) {
 int RunLockRole(int argc, char** argv) {
   if (argc < 5) return kRoleUnknown;
   const std::string role = argv[2];
-  if (role == "probe") return ProbeRole(std::strtoul(argv[3], nullptr, 10), JoinFrom(4, argc, argv));
-  if (role == "hold") return HoldAndExitRole(argv[3], JoinFrom(4, argc, argv));
+  const std::string device = JoinFrom(4, argc, argv);
+  if (role == "probe") return ProbeRole(std::strtoul(argv[3], nullptr, 10), device);
+  if (role == "hold") return HoldAndExitRole(argv[3], device);
   return kRoleUnknown;
 }

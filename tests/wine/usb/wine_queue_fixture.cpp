@@ -59,8 +59,9 @@ std::string FullPathInWorkingDirectory(const std::string& fileName) {
 
 std::string UnixPathInWorkingDirectory(const std::string& fileName) {
   typedef char*(CDECL * UnixNameOf)(const WCHAR*);
-  const auto unixNameOf = reinterpret_cast<UnixNameOf>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+  const FARPROC entry =
+      GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name");
+  const auto unixNameOf = reinterpret_cast<UnixNameOf>(reinterpret_cast<void*>(entry));
   WCHAR wide[MAX_PATH] = {};
   GetFullPathNameW(std::wstring(fileName.begin(), fileName.end()).c_str(), MAX_PATH, wide, nullptr);
   if (unixNameOf == nullptr) return std::string();
