@@ -5,7 +5,6 @@
 const AxisRange kTravel[kLinearAxes] = {{0, 203200}, {0, 152400}, {-60500, 0}};
 const AxisRange kSensorReach[kLinearAxes] = {{-2500, 203200}, {0, 154900}, {-60500, 2500}};
 const int32_t kSensorPoint[kLinearAxes] = {-2500, 154900, 2500};
-const int32_t kHome[kLinearAxes] = {0, 152400, 0};
 
 namespace {
 
@@ -19,10 +18,6 @@ bool SensorReached(int axis, int32_t position) {
 }
 
 }  // namespace
-
-CMachineMotion::CMachineMotion(CClock& clock) : clock_(clock) {
-  for (int axis = 0; axis < kLinearAxes; ++axis) axes_[axis].Place(kHome[axis]);
-}
 
 uint32_t CMachineMotion::Rate(uint16_t speed) const {
   double rate = static_cast<double>(speed) * kRatePerSpeedUnit * rateScale_;

@@ -24,7 +24,6 @@ extern const AxisRange kTravel[kLinearAxes];
 extern const AxisRange kSensorReach[kLinearAxes];
 // Where each limit sensor switches on.
 extern const int32_t kSensorPoint[kLinearAxes];
-extern const int32_t kHome[kLinearAxes];
 
 // Rate of a move: the speed field times this many micrometres per second. A "High Speed" jog
 // (speed 10000) then crosses X in about two seconds and a 100 um step at speed 100 takes 100 ms.
@@ -33,8 +32,8 @@ constexpr int kDefaultMinimumCurrent = 50;  // percent
 
 class CMachineMotion {
  public:
-  // The machine starts homed at the park position (X 0, Y 152400, Z 0).
-  explicit CMachineMotion(CClock& clock);
+  // The machine starts at X 0, Y 0, Z 0.
+  explicit CMachineMotion(CClock& clock) : clock_(clock) {}
 
   // Moves all axes towards the target, X, Y and Z clamped to the travel; the last three values
   // are taken over at once.

@@ -114,7 +114,7 @@ TEST_F(ControlTest, DumpGivesTheStateAsKeyValueLines) {
   std::map<std::string, std::string> values = Dump();
   EXPECT_EQ("open", values["cover"]);
   EXPECT_EQ("0x00020042", values["state_word"]);
-  EXPECT_EQ("152400", values["y"]);
+  EXPECT_EQ("0", values["y"]);
   EXPECT_EQ("SN7", values["serial"]);
   EXPECT_EQ("7000", values["spindle_set_rpm"]);
   EXPECT_EQ("0", values["spindle_rpm"]);  // the cover is open

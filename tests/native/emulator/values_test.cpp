@@ -81,7 +81,10 @@ TEST_F(ValuesTest, DeviceBlockCarriesTheStatusInputAndPosition) {
   ASSERT_EQ(56u, block.size());
   EXPECT_EQ(2u, host_.order().Get32(block, 0));
   EXPECT_EQ(0x40u, host_.order().Get32(block, 4));
-  EXPECT_EQ(152400u, host_.order().Get32(block, 12));
+  ASSERT_TRUE(host_.Send(kCmdMoveTo, host_.MoveRecord(1000, 0, 2000, 0)));
+  clock_.Sleep(1000);
+  block = host_.Read(kCmdDeviceBlock, 56);
+  EXPECT_EQ(2000u, host_.order().Get32(block, 12));
   EXPECT_EQ("HVX0000001", std::string(reinterpret_cast<const char*>(block.data() + 38)));
 }
 
