@@ -90,13 +90,6 @@ TEST_F(MainWindowLogicTest, OfflineStateWithCoverOpenDisablesTheControlsForThatT
   EXPECT_TRUE(logic.Connected()) << "a machine back on line is picked up by the next tick";
 }
 
-TEST_F(MainWindowLogicTest, FailedStatusReadKeepsTheControlsEnabled) {
-  ON_CALL(fake, GetStatus(_, _)).WillByDefault(ReturnStatusNotRead());
-  logic.Tick(Input(HundredStep()));
-  EXPECT_TRUE(logic.Connected());
-  EXPECT_EQ("Offline", logic.Status().status);
-}
-
 TEST_F(MainWindowLogicTest, DeviceManagerResultIsLoggedAndShownUntilTheNextTick) {
   logic.DeviceManagerClosed(false);
   EXPECT_FALSE(logic.Connected());
@@ -198,10 +191,3 @@ TEST_F(MainWindowLogicTest, FieldTextsReachTheirControls) {
   EXPECT_EQ(expected, fields);
 }
 
-TEST(MachineControlListsTest, StopDeviceManagerAndTabsAreNeverDisabled) {
-  for (int id : main_ids::kMainWindowMachineControls) {
-    EXPECT_NE(main_ids::kStop, id);
-    EXPECT_NE(main_ids::kDeviceManager, id);
-    EXPECT_NE(1001, id);
-  }
-}

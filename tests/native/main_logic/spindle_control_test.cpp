@@ -39,11 +39,6 @@ class SpindleTest : public testing::Test {
 
 }  // namespace
 
-TEST_F(SpindleTest, StartsUncheckedAndOff) {
-  EXPECT_FALSE(spindle.BoxChecked());
-  EXPECT_EQ("OFF", spindle.Label());
-}
-
 TEST_F(SpindleTest, CheckingWithTheCoverClosedRunsTheSpindleAt7000Rpm) {
   EXPECT_CALL(fake, SetSpindleSpeed(7000)).WillOnce(Return(true));
   spindle.OnBoxClicked(true);

@@ -22,11 +22,8 @@ TEST(WindowTitleTest, VersionSuffixWritesMinorAndBuildSideBySide) {
 TEST(WindowTitleTest, ModelNameLosesItsDashesAndDefaultsToHVX40) {
   EXPECT_EQ("HVX40MEK Ver. 1.02", FormatWindowTitle(nullptr, Version(1, 0, 2, 5)));
   EXPECT_EQ("HVX40MEK Ver. 1.02", FormatWindowTitle("", Version(1, 0, 2, 5)));
+  EXPECT_EQ("HVX40MEK", FormatWindowTitle(nullptr, std::nullopt)) << "version unreadable";
   EXPECT_EQ("VarnelHVX40MEK Ver. 2.13", FormatWindowTitle("Varnel-HVX-40", Version(2, 1, 3, 0)));
-}
-
-TEST(WindowTitleTest, UnreadableVersionGivesTheTitleWithoutSuffix) {
-  EXPECT_EQ("HVX40MEK", FormatWindowTitle(nullptr, std::nullopt));
 }
 
 TEST(WindowTitleTest, TheNameComesFromIndexOne) {
@@ -48,7 +45,3 @@ TEST(JobReadinessTest, ReadyExactlyInTheSetUpAndReadyStatesWhenNotBlockedOrMovin
   EXPECT_TRUE(IsReadyForJob(0x2 | 0x20000)) << "other bits do not matter";
 }
 
-TEST(JobReadinessTest, ParkPositionIsXHomeYFarEndZUp) {
-  const int32_t expected[6] = {0, 152400, 0, 0, 0, 0};
-  for (int i = 0; i < 6; ++i) EXPECT_EQ(expected[i], ParkPosition.value[i]) << i;
-}
