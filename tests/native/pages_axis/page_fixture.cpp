@@ -1,0 +1,101 @@
+#include "page_fixture.h"
+
+#include <sstream>
+
+using testing::_;
+using testing::Invoke;
+
+std::string VectorText(const AxisVector& v) {
+  std::ostringstream text;
+  for (int i = 0; i < 6; ++i) text << (i ? "," : "") << v.value[i];
+  return text.str();
+}
+
+bool CJournalBoxes::Ask(const std::string& text, bool informationIcon) {
+  questions.push_back(text);
+  lastQuestionHadIcon = informationIcon;
+  journal_.push_back(std::string("ask: ") + (answer ? "yes" : "no"));
+  return answer;
+}
+
+bool CJournalProgressBox::Open(const std::string& boxText) {
+  open = true;
+  text = boxText;
+  journal_.push_back("box open");
+  return true;
+}
+
+void CJournalProgressBox::Close() {
+  if (open) journal_.push_back("box close");
+  open = false;
+}
+
+void CJournalProgressBox::PumpMessages() {
+  ++pumps;
+  for (int at : cancelAtPumps)
+    if (at == pumps) cancelRequest_ = true;
+}
+
+bool CJournalProgressBox::TakeCancelRequest() {
+  const bool requested = cancelRequest_;
+  cancelRequest_ = false;
+  return requested;
+}
+
+PageFixture::PageFixture() {
+  // Every reading of the clock moves it by 1 ms, as a real clock does, so each 100 ms slice
+  // leaves more than 100 ms since the last poll.
+  clock.advancePerReading = 1;
+  ON_CALL(fake, GetStatus(_, _)).WillByDefault(Invoke([this](uint32_t* s, uint32_t* h) {
+    std::pair<uint32_t, uint32_t> answer{kReady, 0};
+    if (!statusScript.empty()) {
+      answer = statusScript.front();
+      if (statusScript.size() > 1) statusScript.pop_front();
+    }
+    return hvxtest::ReturnStatus(answer.first, answer.second)(s, h);
+  }));
+  ON_CALL(fake, GetCurrentPosition(_)).WillByDefault(Invoke([this](AxisVector* out) {
+    journal.push_back("position");
+    *out = position;
+    return true;
+  }));
+  ON_CALL(fake, MoveTo(_, _)).WillByDefault(Invoke([this](const AxisVector* v, int speed) {
+    journal.push_back("MoveTo " + VectorText(*v) + " @" + std::to_string(speed));
+    return true;
+  }));
+  auto axisMove = [this](const char* name) {
+    return [this, name](int target, int speed, int current) {
+      journal.push_back(std::string(name) + " " + std::to_string(target) + " @" +
+                        std::to_string(speed) + " " + std::to_string(current) + "%");
+      return true;
+    };
+  };
+  ON_CALL(fake, MoveAxisX(_, _, _)).WillByDefault(Invoke(axisMove("MoveAxisX")));
+  ON_CALL(fake, MoveAxisY(_, _, _)).WillByDefault(Invoke(axisMove("MoveAxisY")));
+  ON_CALL(fake, MoveAxisZ(_, _, _)).WillByDefault(Invoke(axisMove("MoveAxisZ")));
+  ON_CALL(fake, StopMotion()).WillByDefault(Invoke([this] {
+    journal.push_back("StopMotion");
+    return true;
+  }));
+  ON_CALL(fake, SetSpindleSpeed(_)).WillByDefault(Invoke([this](int rpm) {
+    journal.push_back("SetSpindleSpeed " + std::to_string(rpm));
+    return true;
+  }));
+  ON_CALL(fake, GetInputState()).WillByDefault(Invoke([this] { return inputWord; }));
+  ON_CALL(fake, GetDeviceNameAt(1)).WillByDefault(testing::Return("Varnel HVX-40"));
+}
+
+void PageFixture::ScriptStatus(std::vector<std::pair<uint32_t, uint32_t>> answers) {
+  statusScript.assign(answers.begin(), answers.end());
+}
+
+Journal PageFixture::Entries(std::initializer_list<const char*> words) const {
+  Journal selected;
+  for (const std::string& entry : journal)
+    for (const char* word : words)
+      if (entry.find(word) != std::string::npos) {
+        selected.push_back(entry);
+        break;
+      }
+  return selected;
+}

@@ -1,0 +1,30 @@
+// The ageing run: drives the machine back and forth between the park position and the opposite
+// corner of its working space, optionally with the spindle turning, until the engineer cancels
+// or the machine stops. It always winds down (spindle off) and parks before it ends.
+#pragma once
+
+#include "../common/machine_wait.h"
+#include "../../ui/main/window_seams.h"
+
+class CAgeingRun {
+ public:
+  static constexpr int kSpeed = 3000;
+  static constexpr int kSpindleRpm = 7000;
+
+  CAgeingRun(CPageMachine& machine, CMachineWait& wait, IPageBoxes& boxes, ILogSink& log)
+      : machine_(machine), wait_(wait), boxes_(boxes), log_(log) {}
+
+  void Run(bool withSpindle, IProgressBox& box);
+
+ private:
+  void Cycle(IProgressBox& box);
+  void WindDown(IProgressBox& box);
+
+  CPageMachine& machine_;
+  CMachineWait& wait_;
+  IPageBoxes& boxes_;
+  ILogSink& log_;
+};
+
+// The corner opposite the park position: X at its far end, Y at the front, Z down.
+constexpr AxisVector kAgeingFarCorner{{203200, 0, -60500, 0, 0, 0}};

@@ -1,0 +1,82 @@
+#include "load_check.h"
+
+#include "../common/park_return.h"
+#include "axis_texts.h"
+#include "current_list.h"
+
+namespace {
+
+// Each axis is driven to the far end of its travel first and then past the near end onto its
+// limit sensor, so the whole travel is covered under the reduced current.
+struct AxisDrive {
+  const char* text;
+  int axis;
+  int firstTarget;
+  int sensorTarget;
+  int sensorBit;
+};
+
+const AxisDrive kDrives[] = {
+    {"X", kAxisX, 203200, -2500, 0x1},
+    {"Y", kAxisY, 0, 154900, 0x2},
+    {"Z", kAxisZ, -60500, 2500, 0x4},
+};
+
+const AxisDrive* FindDrive(const std::string& axisText) {
+  for (const AxisDrive& drive : kDrives)
+    if (axisText == drive.text) return &drive;
+  return nullptr;
+}
+
+}  // namespace
+
+void CLoadCheck::Run(const LoadCheckChoice& choice, IProgressBox& box) {
+  if (!boxes_.Ask(kLoadCheckQuestion)) return;
+  if (!choice.axisChosen || !choice.currentChosen) {
+    boxes_.Tell(kSelectCurrentAndAxisText);
+    return;
+  }
+  if (!machine_.MayStartJob()) return;
+  const int current = LeadingPercent(choice.currentText);
+  box.Open(kStopHintText);
+  bool passed = false;
+  if (DriveAndReturn(choice.axisText, current, box, passed)) {
+    box.Close();
+    log_.AddLog("LoadChecked " + choice.axisText);
+  }
+  Report(passed, box);
+}
+
+bool CLoadCheck::DriveAndReturn(const std::string& axisText, int current, IProgressBox& box,
+                                bool& passed) {
+  AxisVector parked{};
+  if (ReturnToPark(machine_, wait_, box, kSpeed, parked) != ParkOutcome::kParked) return false;
+  if (!DriveAxis(axisText, current, box, passed)) return false;
+  wait_.WaitForMachine(box);
+  return machine_.MoveTo(parked, kSpeed) && wait_.WaitForMachine(box) == WaitResult::kFinished;
+}
+
+bool CLoadCheck::DriveAxis(const std::string& axisText, int current, IProgressBox& box,
+                           bool& passed) {
+  const AxisDrive* drive = FindDrive(axisText);
+  if (drive == nullptr) return true;
+  if (!MoveAndWait(drive->axis, drive->firstTarget, current, box)) return false;
+  if (!MoveAndWait(drive->axis, drive->sensorTarget, current, box)) return false;
+  passed = (machine_.GetInputState() & drive->sensorBit) != 0;
+  return true;
+}
+
+bool CLoadCheck::MoveAndWait(int axis, int target, int current, IProgressBox& box) {
+  return machine_.MoveAxis(axis, target, kSpeed, current) &&
+         wait_.WaitForMachine(box) == WaitResult::kFinished;
+}
+
+void CLoadCheck::Report(bool passed, IProgressBox& box) {
+  if (passed) {
+    boxes_.Inform(kLoadSuccessText);
+    wait_.WaitForMachine(box);
+  } else {
+    boxes_.Tell(kLoadFailureText);
+  }
+  box.Close();
+}

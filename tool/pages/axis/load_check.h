@@ -1,0 +1,39 @@
+// The load check: drives one axis over its whole travel onto its limit sensor with a reduced
+// motor current. An axis that still reaches its sensor carries an acceptable load.
+#pragma once
+
+#include <string>
+
+#include "../common/machine_wait.h"
+#include "../../ui/main/window_seams.h"
+
+// What the engineer chose on the page. Text typed into a list's edit field is no choice.
+struct LoadCheckChoice {
+  bool axisChosen = false;
+  bool currentChosen = false;
+  std::string axisText;     // "X", "Y" or "Z"
+  std::string currentText;  // "50%", ...
+};
+
+class CLoadCheck {
+ public:
+  static constexpr int kSpeed = 1000;
+
+  CLoadCheck(CPageMachine& machine, CMachineWait& wait, IPageBoxes& boxes, ILogSink& log)
+      : machine_(machine), wait_(wait), boxes_(boxes), log_(log) {}
+
+  void Run(const LoadCheckChoice& choice, IProgressBox& box);
+
+ private:
+  // Park, drive, park again. False when a move or a wait broke the run off; passed tells
+  // whether the sensor was reached before that.
+  bool DriveAndReturn(const std::string& axisText, int current, IProgressBox& box, bool& passed);
+  bool DriveAxis(const std::string& axisText, int current, IProgressBox& box, bool& passed);
+  bool MoveAndWait(int axis, int target, int current, IProgressBox& box);
+  void Report(bool passed, IProgressBox& box);
+
+  CPageMachine& machine_;
+  CMachineWait& wait_;
+  IPageBoxes& boxes_;
+  ILogSink& log_;
+};

@@ -1,0 +1,58 @@
+#include "auto_calibration.h"
+
+#include "../common/compensation_percent.h"
+
+const char kCutReadyQuestion[] = "a tool and workpiece are readyfor cutting?";
+const char kCutDataFileName[] = "cutdata.prn";
+
+void CAutoCalibration::Open(CalibrationLengths& lengths) {
+  int x = 0, y = 0, z = 0;
+  if (machine_.GetUserCompensation(x, y, z)) {
+    savedX_ = x;
+    savedY_ = y;
+    savedZ_ = z;
+    lengths.x = PercentFromPpm(x);
+    lengths.y = PercentFromPpm(y);
+  }
+  machine_.SetUserCompensation(0, 0, 0);
+}
+
+void CAutoCalibration::Output(int resourceId) {
+  if (!boxes_.Ask(kCutReadyQuestion, true)) return;
+  if (OutputCutData(resourceId)) return;
+  log_.AddLog(resourceId == kCutX ? "Failed to output X data" : "Failed to output Y data");
+}
+
+bool CAutoCalibration::OutputCutData(int resourceId) {
+  std::string folder;
+  if (!files_.TempFolder(folder)) return false;
+  const std::string path = folder + kCutDataFileName;
+  std::vector<uint8_t> program;
+  cutData_.Read(resourceId, program);
+  // The file is created (emptied) even without a program, as the next cut overwrites it anyway.
+  const FileFault fault = files_.WriteAll(path, program.data(), program.size());
+  if (fault != FileFault::kNone) {
+    notice_.FileError(path, fault);
+    return false;
+  }
+  if (program.empty()) return false;
+  if (!machine_.OutputFile(path, "output")) {
+    log_.AddLog("Failed to output file");
+    return false;
+  }
+  log_.AddLog("Output File");
+  return true;
+}
+
+bool CAutoCalibration::Set(const CalibrationLengths& lengths, bool entryAccepted) {
+  if (!entryAccepted) return false;
+  savedX_ = PpmFromPercent(lengths.x);
+  savedY_ = PpmFromPercent(lengths.y);
+  if (machine_.SetUserCompensation(savedX_, savedY_, savedZ_))
+    log_.AddLog("Set user value");
+  else
+    log_.AddLog("Failed to set user value");
+  return true;
+}
+
+void CAutoCalibration::Close() { machine_.SetUserCompensation(savedX_, savedY_, savedZ_); }

@@ -1,0 +1,35 @@
+// WaitForMachine: follows a motion to its end while the windows stay alive and Cancel works.
+#pragma once
+
+#include "../../../library/controller/clock.h"
+#include "page_machine.h"
+#include "page_seams.h"
+
+enum class WaitResult {
+  kFinished = 1,   // the machine came to rest normally
+  kStopped = 2,    // it went offline, reported an error, or was stopped (cover opened)
+  kCancelled = 3,  // the engineer pressed Cancel; the motion has been stopped
+};
+
+class CMachineWait {
+ public:
+  static constexpr uint32_t kSliceMs = 100;
+
+  CMachineWait(CPageMachine& machine, CClock& clock, IPageBoxes& boxes)
+      : machine_(machine), clock_(clock), boxes_(boxes) {}
+
+  // Sleeps in 100 ms slices and reads the status at most once per slice until the machine is
+  // neither executing, moving nor busy. When reads start failing after a busy reading, the
+  // wait goes on with the busy values until a read succeeds again.
+  WaitResult WaitForMachine(IProgressBox& box);
+
+ private:
+  // One status poll with its consequences; false when the wait must end with result.
+  bool Poll(IProgressBox& box, MachineStatus& kept, WaitResult& result);
+
+  CPageMachine& machine_;
+  CClock& clock_;
+  IPageBoxes& boxes_;
+};
+
+extern const char kCancelledJobText[];  // "Cancelled the job"

@@ -1,0 +1,34 @@
+// The Win32 side of the pages' seams: message boxes, the progress box of a page, and the clock.
+#pragma once
+
+#include <memory>
+
+#include "../../../library/controller/clock.h"
+#include "page_seams.h"
+#include "process_dlg.h"
+
+class CPageBoxes : public IPageBoxes {
+ public:
+  bool Ask(const std::string& text, bool informationIcon) override;
+  void Inform(const std::string& text) override;
+  void Tell(const std::string& text) override;
+};
+
+// A fresh CProcessDlg for each test, over the page that runs it.
+class CPageProgressBox : public IProgressBox {
+ public:
+  explicit CPageProgressBox(CDialog& page) : page_(page) {}
+
+  bool Open(const std::string& text) override;
+  void Close() override;
+  void PumpMessages() override;
+  bool TakeCancelRequest() override;
+  void RefreshPage() override;
+
+ private:
+  CDialog& page_;
+  std::unique_ptr<CProcessDlg> box_;
+};
+
+// GetTickCount and Sleep.
+CClock& PageClock();

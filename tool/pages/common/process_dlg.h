@@ -1,0 +1,34 @@
+// CProcessDlg: the modeless "Now Processsing" box that a long test shows while it runs. Its
+// Cancel button (and close box) only asks the running test to stop; the test's wait reads and
+// clears that request, and the test destroys the box when it ends.
+//
+//   CProcessDlg box;
+//   box.Create(kText, page);      // shown at once; the rest of the interface stays enabled
+//   ... box.TakeCancelRequest() ...
+//   box.DestroyWindow();          // also done by the destructor
+#pragma once
+
+#include <string>
+
+#include "../../ui/dialog/dialog.h"
+
+class CProcessDlg : public CDialog {
+ public:
+  CProcessDlg();
+
+  bool Create(const std::string& text, CDialog& page);
+  bool CancelRequested() const { return cancelRequest_ != 0; }
+  // True once after a Cancel; the request is cleared.
+  bool TakeCancelRequest();
+  const std::string& Text() const { return text_; }
+
+ protected:
+  bool OnInit() override;
+  // Remembers the request and hides the box; its window lives on until the test destroys it.
+  void OnCancel() override;
+  void OnOK() override {}
+
+ private:
+  unsigned char cancelRequest_ = 0;
+  std::string text_;
+};

@@ -1,0 +1,26 @@
+#include "manual_compensation.h"
+
+#include "../common/compensation_percent.h"
+
+CalibrationModeView CManualCompensation::ApplyMode(bool isAuto) {
+  if (!isAuto) {
+    int x = 0, y = 0, z = 0;
+    if (machine_.GetUserCompensation(x, y, z)) {
+      percents_.x = PercentFromPpm(x);
+      percents_.y = PercentFromPpm(y);
+      percents_.z = PercentFromPpm(z);
+      log_.AddLog("Get user compensation");
+    }
+  }
+  return CalibrationModeView{isAuto, !isAuto};
+}
+
+bool CManualCompensation::Set(const CompensationPercents& entered, bool entryAccepted) {
+  percents_ = entered;
+  if (!entryAccepted) return false;
+  if (!machine_.SetUserCompensation(PpmFromPercent(entered.x), PpmFromPercent(entered.y),
+                                    PpmFromPercent(entered.z)))
+    return false;
+  log_.AddLog("Set user compensation");
+  return true;
+}

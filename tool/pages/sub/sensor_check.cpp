@@ -1,0 +1,95 @@
+#include "sensor_check.h"
+
+#include "../../ui/main/job_readiness.h"
+
+namespace {
+
+const int kLimitBits[3] = {0x1, 0x2, 0x4};
+const int kCoverClosedBit = 0x40;
+
+// Each limit sensor sits 2.5 mm beyond the end of its axis's travel.
+const int kSensorTargets[3] = {-2500, 154900, 2500};
+
+const char* const kCheckedLines[kSensorCount] = {
+    "X limit sensor was checked\r\n", "Y limit sensor was checked\r\n",
+    "Z limit sensor was checked\r\n", "Cover sensor was checked\r\n"};
+
+}  // namespace
+
+void CSensorCheck::Start() {
+  step_ = 0;
+  for (int i = 0; i < kSensorCount; ++i) {
+    level_[i] = 0;
+    changes_[i] = 0;
+    checked_[i] = 0;
+  }
+  finished_ = false;
+}
+
+bool CSensorCheck::Tick() {
+  ReadSensors();
+  const bool completed = PerformStep();
+  ReportChecked();
+  return completed;
+}
+
+void CSensorCheck::ReadSensors() {
+  const int word = machine_.GetInputState();
+  for (int axis = kSensorX; axis <= kSensorZ; ++axis) {
+    const bool on = (word & kLimitBits[axis]) != 0;
+    SeeLevel(axis, on ? 1 : 0, on ? "ON" : "---");
+  }
+  const bool closed = (word & kCoverClosedBit) != 0;
+  SeeLevel(kSensorCover, closed ? 0 : 1, closed ? "CLOSE" : "OPEN");
+}
+
+void CSensorCheck::SeeLevel(int sensor, int level, const char* text) {
+  if (level_[sensor] != level) ++changes_[sensor];
+  level_[sensor] = level;
+  levelText_[sensor] = text;
+}
+
+bool CSensorCheck::PerformStep() {
+  bool advance = false;
+  switch (step_) {
+    case 0: case 2: case 4: {
+      const int axis = step_ / 2;
+      advance = machine_.MoveAxis(axis, kSensorTargets[axis], kMoveSpeed, kMoveCurrent);
+      break;
+    }
+    case 1: case 3: case 5:
+      advance = IsMachineIdle();
+      break;
+    case 6:
+      advance = machine_.MoveTo(ParkPosition, kMoveSpeed);
+      break;
+    case 7:
+      report_ += "\r\nOpen and close the cover\r\n";
+      advance = true;
+      break;
+    default: {
+      const bool allChecked = checked_[0] && checked_[1] && checked_[2] && checked_[3];
+      if (!allChecked || finished_) return false;
+      report_ += "\r\n\r\nFinished Sensor Check\r\n";
+      finished_ = true;
+      return true;
+    }
+  }
+  if (advance) ++step_;
+  return false;
+}
+
+bool CSensorCheck::IsMachineIdle() {
+  MachineStatus status{};
+  if (!machine_.ReadStatus(status)) return false;
+  const uint32_t state = status.stateWord & 0xFu;
+  return (state == 2 || state == 10) && (status.stateWord & 0x800u) == 0;
+}
+
+void CSensorCheck::ReportChecked() {
+  for (int sensor = 0; sensor < kSensorCount; ++sensor) {
+    if (changes_[sensor] < 2 || checked_[sensor]) continue;
+    report_ += kCheckedLines[sensor];
+    checked_[sensor] = 1;
+  }
+}

@@ -1,0 +1,11 @@
+// The Sub page's sensor check Start: the job guard, then the check box, logged before and after.
+#pragma once
+
+#include <functional>
+
+#include "../common/page_machine.h"
+#include "../../ui/main/window_seams.h"
+
+// Runs runBox (the modal sensor check box) unless the machine reports that it is not ready for a
+// job. "Checked Sensor" is logged whatever the check's outcome.
+void StartSensorCheck(CPageMachine& machine, ILogSink& log, const std::function<void()>& runBox);
