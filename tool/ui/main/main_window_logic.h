@@ -30,14 +30,16 @@ class CMainWindowLogic {
   CMainWindowLogic(ControllerSource controller, ILogSink& log, IMessageSink& messages,
                    const IKeyState& keys);
 
-  // After the device manager ran at start-up: the texts before the first tick, and "Open MEK"
-  // in the log when a machine is connected.
+  // After the device manager ran at start-up and the log's prefix was set: the texts before the
+  // first tick, and "Open MEK" in the log when a machine is connected.
   void StartUp(bool connected);
 
   // The 500 ms timer. Afterwards Connected() tells whether the machine controls are enabled.
   void Tick(const TickInput& input);
 
-  // After the device manager ran on the engineer's demand.
+  // After the device manager ran on the engineer's demand and the log's prefix was set again:
+  // logs the outcome and refreshes the status box. The window stops its timer around the device
+  // manager, so no tick runs in between.
   void DeviceManagerClosed(bool connected);
 
   void OnJogButton(int controlId, const StepRadios& radios);
