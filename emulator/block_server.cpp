@@ -205,8 +205,10 @@ void CBlockServer::ServeBulkOut(CMachineEndpoint& machine) {
 
 void CBlockServer::ServeBulkIn(CMachineEndpoint& machine) {
   uint8_t* pipe = Pipe(kBulkInPipe);
-  std::vector<uint8_t> data = machine.BulkIn(kBulkCapacity);
-  if (data.size() > kBulkCapacity) data.resize(kBulkCapacity);
+  // The client announces in the count how much it takes; more would be lost on its side.
+  size_t wanted = std::min<size_t>(Get16(pipe + kPipeCount), kBulkCapacity);
+  std::vector<uint8_t> data = machine.BulkIn(wanted);
+  if (data.size() > wanted) data.resize(wanted);
   if (!data.empty()) std::memcpy(pipe + kPipeData, data.data(), data.size());
   Put16(pipe + kPipeCount, static_cast<uint16_t>(data.size()));
   pipe[kPipeDirection] = kDeviceToHost;

@@ -29,7 +29,8 @@ constexpr size_t kHeaderSize = kOutputFilePath;
 constexpr uint8_t kBulkOutNotReadyBit = 0x80;
 constexpr uint8_t kDevicePresentBit = 0x01;
 
-// Pipe record, relative to its offset.
+// Pipe record, relative to its offset. Before a bulk IN handshake the library puts the number
+// of bytes it takes into the count, and the simulator answers with at most that many.
 constexpr size_t kPipePacketSize = 0;
 constexpr size_t kPipeCapacity = 2;
 constexpr size_t kPipeCount = 4;

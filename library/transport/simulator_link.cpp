@@ -214,6 +214,9 @@ int32_t CSimulatorLink::BulkOut(const void* data, uint32_t length) {
 
 int32_t CSimulatorLink::BulkIn(void* buffer, uint32_t length) {
   if (!IsPresent()) return -1;
+  // Whatever the simulator places beyond the length asked could not be handed back and would
+  // be lost, so the count tells it first how much this transfer takes.
+  bulkIn_.SetCount(static_cast<uint16_t>(std::min<uint32_t>(length, bulkIn_.Capacity())));
   if (!Handshake(kBulkInRequest)) return -1;
   bulkIn_.SetDirection(kDeviceToHost);
   uint16_t piece = static_cast<uint16_t>(std::min<uint32_t>(bulkIn_.Count(), length));

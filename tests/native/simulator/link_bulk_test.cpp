@@ -40,19 +40,27 @@ TEST_F(BulkTest, BulkOutTakesNothingWhileTheMachineIsNotReady) {
   EXPECT_EQ(machine.bulkOut, std::vector<uint8_t>(data, data + 4));
 }
 
-TEST_F(BulkTest, BulkInDeliversWhatTheMachineHadUpToTheLengthAsked) {
-  machine.bulkInPieces = {Pattern(10), {}, Pattern(3000, 5)};
+TEST_F(BulkTest, BulkInTakesOnlyWhatWasAskedAndLeavesTheRestWithTheMachine) {
+  machine.bulkInPieces = {Pattern(10), {}, Pattern(5000, 5)};
   uint8_t buffer[4096];
   std::memset(buffer, 0xEE, sizeof buffer);
   ASSERT_EQ(link.BulkIn(buffer, 4), 4);
   std::vector<uint8_t> first = Pattern(10);
   EXPECT_EQ(std::vector<uint8_t>(buffer, buffer + 4), std::vector<uint8_t>(first.begin(), first.begin() + 4));
   EXPECT_EQ(buffer[4], 0xEE);
+  ASSERT_EQ(link.BulkIn(buffer, 4096), 6);  // the rest of the first piece was not lost
+  EXPECT_EQ(std::vector<uint8_t>(buffer, buffer + 6), std::vector<uint8_t>(first.begin() + 4, first.end()));
   EXPECT_EQ(link.BulkIn(buffer, 4096), 0);  // nothing ready yet is not a failure
-  ASSERT_EQ(link.BulkIn(buffer, 4096), 3000);
-  EXPECT_EQ(std::vector<uint8_t>(buffer, buffer + 3000), Pattern(3000, 5));
-  EXPECT_EQ(machine.bulkInAsked, (std::vector<size_t>{4096, 4096, 4096}));
-  EXPECT_EQ(kernel.EventSetsNamed(kBulkInRequest).size(), 3u);
+
+  std::vector<uint8_t> received(5000);
+  ASSERT_EQ(link.BulkIn(received.data(), 2048), 2048);
+  ASSERT_EQ(link.BulkIn(received.data() + 2048, 5000), 2952);
+  EXPECT_EQ(received, Pattern(5000, 5));
+  EXPECT_EQ(machine.bulkInAsked, (std::vector<size_t>{4, 4096, 4096, 2048, 4096}));
+
+  std::vector<CFakeKernel::EventSet> sets = kernel.EventSetsNamed(kBulkInRequest);
+  ASSERT_EQ(sets.size(), 5u);
+  EXPECT_EQ(Get16(PipeIn(sets[0].block, kBulkInPipeOffset) + kPipeCount), 4);  // asked for 4
 }
 
 TEST_F(BulkTest, BulkTransfersFailWithoutAnAcknowledge) {

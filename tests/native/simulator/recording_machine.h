@@ -1,6 +1,7 @@
 // An emulated machine that records what the block server handed it and answers from a script.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <deque>
 #include <string>
@@ -41,8 +42,11 @@ class CRecordingMachine : public CMachineEndpoint {
   std::vector<uint8_t> BulkIn(size_t max) override {
     bulkInAsked.push_back(max);
     if (bulkInPieces.empty()) return {};
-    std::vector<uint8_t> piece = bulkInPieces.front();
-    bulkInPieces.pop_front();
+    std::vector<uint8_t>& front = bulkInPieces.front();
+    size_t taken = std::min(max, front.size());
+    std::vector<uint8_t> piece(front.begin(), front.begin() + taken);
+    front.erase(front.begin(), front.begin() + taken);
+    if (front.empty()) bulkInPieces.pop_front();
     return piece;
   }
   bool OutputFile(const std::string& path) override {

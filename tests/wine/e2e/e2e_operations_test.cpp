@@ -136,3 +136,26 @@ TEST_F(EmulatorTest, AFileIsHandedOverByItsPathAndTheEmulatorReadsItsBytes) {
 }
 
 }  // namespace
+
+namespace {
+
+class LongReportEmulatorTest : public EmulatorTest {
+ protected:
+  std::vector<std::string> EmulatorOptions() override { return {"/report-size", "100000"}; }
+};
+
+// The report crosses in many bulk IN transfers of the library's own size; none of its bytes may
+// fall between two of them.
+TEST_F(LongReportEmulatorTest, ALongReportArrivesWithEveryByte) {
+  std::vector<char> text(200000, 'x');
+  ASSERT_EQ(library.control->GetSystemReport(text.data(), static_cast<int>(text.size())), 100001);
+  EXPECT_EQ(std::strlen(text.data()), 100000u);
+  EXPECT_EQ(std::string(text.data(), 27), "Varnel HVX-40 System Report");
+  long delivered = 0;
+  for (const std::string& line : LinesStarting(journal.LinesSinceMark(), "BI ")) {
+    delivered += std::stol(line.substr(3));
+  }
+  EXPECT_EQ(delivered, 100001);
+}
+
+}  // namespace
