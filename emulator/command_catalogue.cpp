@@ -10,7 +10,7 @@ constexpr int kWordTableMax = 254;
 using S = CommandShape;
 
 // One row per command or per run of commands of the same shape.
-const CommandSpec kCatalogue[] = {
+const CommandEntry kCatalogue[] = {
     {kCmdStatus, kCmdStatus, S::kDirectRead, 0, 0, 8},
     {kCmdProtocolCheck, kCmdProtocolCheck, S::kDirectRead, 0, 0, 4},
     {kCmdReply, kCmdReply, S::kDirectRead, 0, 0, 255},
@@ -110,9 +110,9 @@ const CommandSpec kCatalogue[] = {
 
 }  // namespace
 
-const CommandSpec* FindCommand(uint16_t code) {
-  for (const CommandSpec& spec : kCatalogue) {
-    if (code >= spec.first && code <= spec.last) return &spec;
+const CommandEntry* FindCommand(uint16_t code) {
+  for (const CommandEntry& entry : kCatalogue) {
+    if (code >= entry.first && code <= entry.last) return &entry;
   }
   return nullptr;
 }

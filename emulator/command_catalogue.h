@@ -19,7 +19,7 @@ enum class CommandShape {
 constexpr int kReplyString = -1;     // the text and its zero byte
 constexpr int kReplyWordTable = -2;  // the 16-bit table, two bytes a word
 
-struct CommandSpec {
+struct CommandEntry {
   uint16_t first;
   uint16_t last;
   CommandShape shape;
@@ -29,7 +29,7 @@ struct CommandSpec {
 };
 
 // The entry that covers the code, or null for a command the machine does not know.
-const CommandSpec* FindCommand(uint16_t code);
+const CommandEntry* FindCommand(uint16_t code);
 
 bool IsQueryShape(CommandShape shape);
 bool IsAcceptedShape(CommandShape shape);  // goes through the pending bit

@@ -4,11 +4,11 @@
 #include "command_codes.h"
 #include "machine_model.h"
 
-bool CMachineModel::Execute(uint16_t code, const CommandSpec& spec,
+bool CMachineModel::Execute(uint16_t code, const CommandEntry& entry,
                             const std::vector<uint8_t>& data) {
-  switch (spec.shape) {
+  switch (entry.shape) {
     case CommandShape::kQuery:
-      return Query(code, spec);
+      return Query(code, entry);
     case CommandShape::kBulkText: {
       std::string text = SystemReport();
       std::vector<uint8_t> bytes(text.begin(), text.end());
@@ -28,13 +28,13 @@ bool CMachineModel::Execute(uint16_t code, const CommandSpec& spec,
   }
 }
 
-bool CMachineModel::Query(uint16_t code, const CommandSpec& spec) {
+bool CMachineModel::Query(uint16_t code, const CommandEntry& entry) {
   std::vector<uint8_t> reply;
-  if (spec.replyLength == kReplyString) {
+  if (entry.replyLength == kReplyString) {
     std::string text = store_.Text(code);
     reply.assign(text.begin(), text.end());
     reply.push_back(0);
-  } else if (spec.replyLength == kReplyWordTable) {
+  } else if (entry.replyLength == kReplyWordTable) {
     reply = WordTableReply();
   } else if (code == kCmdGetInputState) {
     order_.Put32(reply, InputWord());
@@ -45,7 +45,7 @@ bool CMachineModel::Query(uint16_t code, const CommandSpec& spec) {
   } else if (code == kCmdArea0Size || code == kCmdArea1Size) {
     order_.Put32(reply, static_cast<uint32_t>(store_.area(code == kCmdArea0Size ? 0 : 1).size()));
   } else {
-    reply = store_.Load(code, static_cast<size_t>(spec.replyLength));
+    reply = store_.Load(code, static_cast<size_t>(entry.replyLength));
   }
   Offer(reply);
   return true;

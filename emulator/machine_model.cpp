@@ -42,15 +42,15 @@ void CMachineModel::ControlOut(uint8_t requestType, uint8_t request, uint16_t va
   journal_.ControlOut(value, data);
   BeginCommand();
   lastCommand_ = value;
-  const CommandSpec* spec = FindCommand(value);
-  bool known = requestType == kVendorOut && request == kVendorRequest && spec &&
-               spec->shape != CommandShape::kDirectRead;
+  const CommandEntry* entry = FindCommand(value);
+  bool known = requestType == kVendorOut && request == kVendorRequest && entry &&
+               entry->shape != CommandShape::kDirectRead;
   if (faults_.errorOnNextCommand) {
     faults_.errorOnNextCommand = false;
     return Fail();
   }
-  if (!known || !PayloadFits(*spec, value, data) || !Execute(value, *spec, data)) return Fail();
-  Accept(*spec);
+  if (!known || !PayloadFits(*entry, value, data) || !Execute(value, *entry, data)) return Fail();
+  Accept(*entry);
 }
 
 // A new command replaces whatever the previous one left in the channel.
@@ -61,20 +61,20 @@ void CMachineModel::BeginCommand() {
   reply_.clear();
 }
 
-bool CMachineModel::PayloadFits(const CommandSpec& spec, uint16_t code,
+bool CMachineModel::PayloadFits(const CommandEntry& entry, uint16_t code,
                                 const std::vector<uint8_t>& data) const {
   int length = static_cast<int>(data.size());
-  if (length < spec.payloadMin || length > spec.payloadMax) return false;
+  if (length < entry.payloadMin || length > entry.payloadMax) return false;
   if (code == kCmdWriteWordTable) {
     return length % 2 == 0 && static_cast<size_t>(length) <= 2 * store_.wordTable().size();
   }
   return true;
 }
 
-void CMachineModel::Accept(const CommandSpec& spec) {
-  if (!IsAcceptedShape(spec.shape)) return;
+void CMachineModel::Accept(const CommandEntry& entry) {
+  if (!IsAcceptedShape(entry.shape)) return;
   pendingPolls_ = kPendingPolls;
-  if (spec.shape == CommandShape::kCommandDone) {
+  if (entry.shape == CommandShape::kCommandDone) {
     executing_ = true;
     executeStartMs_ = clock_.TickCount();
   }

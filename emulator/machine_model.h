@@ -95,8 +95,8 @@ class CMachineModel : public CMachineEndpoint {
  private:
   // The channel (machine_model.cpp).
   void BeginCommand();
-  bool PayloadFits(const CommandSpec& spec, uint16_t code, const std::vector<uint8_t>& data) const;
-  void Accept(const CommandSpec& spec);
+  bool PayloadFits(const CommandEntry& entry, uint16_t code, const std::vector<uint8_t>& data) const;
+  void Accept(const CommandEntry& entry);
   void Fail() { error_ = true; }
   std::vector<uint8_t> VendorRead(uint16_t code, uint16_t length);
   std::vector<uint8_t> StatusReply();
@@ -108,8 +108,8 @@ class CMachineModel : public CMachineEndpoint {
   void RestartWhenUpdateEnded();
 
   // The commands (machine_commands.cpp). Each gives false when the machine refuses.
-  bool Execute(uint16_t code, const CommandSpec& spec, const std::vector<uint8_t>& data);
-  bool Query(uint16_t code, const CommandSpec& spec);
+  bool Execute(uint16_t code, const CommandEntry& entry, const std::vector<uint8_t>& data);
+  bool Query(uint16_t code, const CommandEntry& entry);
   bool Command(uint16_t code, const std::vector<uint8_t>& data);
   bool StoreText(uint16_t code, const std::vector<uint8_t>& data);
   bool Move(const std::vector<uint8_t>& data);
