@@ -12,13 +12,13 @@ enum ControlId { kIdText = 100, kIdCover, kIdLimitX, kIdLimitY, kIdLimitZ, kIdRe
 constexpr UINT_PTR kRefreshTimer = 1;
 constexpr UINT kRefreshMs = 200;
 
-struct ButtonSpec {
+struct ButtonLayout {
   int id;
   const char* caption;
   DWORD style;
 };
 // The sensor buttons stay pressed while they hold their sensor on.
-const ButtonSpec kButtons[] = {
+const ButtonLayout kButtons[] = {
     {kIdCover, "Open Cover", BS_PUSHBUTTON},
     {kIdLimitX, "X Limit", BS_AUTOCHECKBOX | BS_PUSHLIKE},
     {kIdLimitY, "Y Limit", BS_AUTOCHECKBOX | BS_PUSHLIKE},
@@ -91,7 +91,7 @@ void CSimWindow::CreateControls() {
                         reinterpret_cast<HMENU>(kIdText), instance, nullptr);
   SendMessageA(text_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   int x = 10;
-  for (const ButtonSpec& button : kButtons) {
+  for (const ButtonLayout& button : kButtons) {
     HWND control = CreateWindowA("BUTTON", button.caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP |
                                  button.style, x, 145, 105, 28, window_,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.id)),
