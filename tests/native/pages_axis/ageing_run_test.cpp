@@ -1,1 +1,100 @@
+// The ageing run: the corner cycles, the spindle, the wind-down and the return to park, and how
+// a cancel or a stop ends it.
 #include "page_fixture.h"
+
+#include <algorithm>
+
+#include "../../../tool/pages/axis/ageing_run.h"
+#include "../../../tool/pages/axis/axis_texts.h"
+
+namespace {
+
+using testing::_;
+using testing::Return;
+
+class AgeingRunTest : public PageFixture {
+ protected:
+  void Run(bool withSpindle) {
+    CAgeingRun run(machine, wait, boxes, log);
+    run.Run(withSpindle, box);
+  }
+};
+
+const std::string kToPark = "MoveTo 0,152400,0,0,0,0 @3000";
+const std::string kToCorner = "MoveTo 203200,0,-60500,0,0,0 @3000";
+const Journal kStartPark = {"position", "MoveTo 5000,6000,0,11,22,33 @3000",
+                            "MoveTo 5000,152400,0,11,22,33 @3000",
+                            "MoveTo 0,152400,0,11,22,33 @3000"};
+
+Journal Concat(std::initializer_list<Journal> parts) {
+  Journal all;
+  for (const Journal& part : parts) all.insert(all.end(), part.begin(), part.end());
+  return all;
+}
+
+TEST_F(AgeingRunTest, TwoCyclesWithTheSpindleThenCancelWindsDownAndParks) {
+  // One pump per wait: 3 for the start park, then park, corner, park, corner, and the cancel
+  // comes during the third trip to the park position.
+  box.cancelAtPumps = {3 + 5};
+  Run(true);
+  EXPECT_EQ(boxes.questions, std::vector<std::string>{kAgeingQuestion});
+  EXPECT_EQ(journal,
+            Concat({{"ask: yes", "box open"}, kStartPark,
+                    {"SetSpindleSpeed 7000", "log: Aiging", kToPark, kToCorner, kToPark, kToCorner,
+                     kToPark, "StopMotion", "inform: Cancelled the job", "StopMotion",
+                     "SetSpindleSpeed 0", "position", kToPark, kToPark, kToPark, "box close"}}));
+}
+
+TEST_F(AgeingRunTest, WithoutTheSpindleOnlyTheWindDownSwitchesItOff) {
+  box.cancelAtPumps = {4};
+  Run(false);
+  EXPECT_EQ(Entries({"Spindle"}), Journal{"SetSpindleSpeed 0"});
+}
+
+TEST_F(AgeingRunTest, AStopSeenOnTheWayToTheCornerEndsTheCyclesAndStillParks) {
+  ON_CALL(fake, GetStatus(_, _)).WillByDefault([&](uint32_t* s, uint32_t* h) {
+    const bool corner = !journal.empty() && journal.back() == kToCorner;
+    return hvxtest::ReturnStatus(corner ? 0x5 : kReady)(s, h);
+  });
+  Run(false);
+  EXPECT_EQ(std::count(journal.begin(), journal.end(), kToCorner), 1);
+  EXPECT_EQ(journal.back(), "box close");
+  EXPECT_EQ(Entries({"StopMotion", "SetSpindleSpeed"}),
+            (Journal{"StopMotion", "SetSpindleSpeed 0"}));
+}
+
+TEST_F(AgeingRunTest, NoToTheQuestionDoesNothing) {
+  boxes.answer = false;
+  Run(true);
+  EXPECT_EQ(journal, Journal{"ask: no"});
+}
+
+TEST_F(AgeingRunTest, AMachineNotReadyClosesTheBoxWithoutMovingOrTelling) {
+  ScriptStatus({{0x3, 0}});
+  Run(true);
+  EXPECT_EQ(journal, (Journal{"ask: yes", "box open", "box close"}));
+}
+
+TEST_F(AgeingRunTest, AnUnreadablePositionEndsTheRunSilently) {
+  ON_CALL(fake, GetCurrentPosition(_)).WillByDefault(Return(false));
+  Run(true);
+  EXPECT_EQ(journal, (Journal{"ask: yes", "box open", "box close"}));
+}
+
+TEST_F(AgeingRunTest, ACancelOnTheWayToTheStartSkipsTheCyclesButStillWindsDown) {
+  box.cancelAtPumps = {1};
+  Run(true);
+  EXPECT_TRUE(Entries({"Aiging", "7000", "203200"}).empty());
+  EXPECT_EQ(Entries({"StopMotion", "Spindle"}),
+            (Journal{"StopMotion", "StopMotion", "SetSpindleSpeed 0"}));
+  EXPECT_EQ(journal.back(), "box close");
+}
+
+TEST_F(AgeingRunTest, TheWindDownAndFinalParkCanBeCancelledAgain) {
+  box.cancelAtPumps = {4, 5, 9};
+  Run(false);
+  EXPECT_EQ(Entries({"inform"}).size(), 3u);
+  EXPECT_EQ(journal.back(), "box close");
+}
+
+}  // namespace

@@ -1,1 +1,152 @@
+// The load check: questions, refusals, the order and arguments of every motion, the sensor
+// verdict, the log line and the final report.
 #include "page_fixture.h"
+
+#include "../../../tool/pages/axis/axis_texts.h"
+#include "../../../tool/pages/axis/load_check.h"
+
+namespace {
+
+using testing::_;
+using testing::Return;
+
+class LoadCheckTest : public PageFixture {
+ protected:
+  void Run(const std::string& axis, const std::string& current = "50%") {
+    CLoadCheck check(machine, wait, boxes, log);
+    check.Run(LoadCheckChoice{true, true, axis, current}, box);
+  }
+  const std::string kSuccess = "inform: Success to load.";
+  const std::string kFailure = "tell: Failed to load.\r\nPush the operation button to restore.";
+};
+
+// Park from (5000, 6000, -7000): Z up, Y back, X home, the other axes as read.
+const Journal kParkMoves = {"position", "MoveTo 5000,6000,0,11,22,33 @1000",
+                            "MoveTo 5000,152400,0,11,22,33 @1000",
+                            "MoveTo 0,152400,0,11,22,33 @1000"};
+
+Journal Concat(std::initializer_list<Journal> parts) {
+  Journal all;
+  for (const Journal& part : parts) all.insert(all.end(), part.begin(), part.end());
+  return all;
+}
+
+TEST_F(LoadCheckTest, XAt50PercentParksDrivesOntoTheSensorParksAgainAndReportsSuccess) {
+  inputWord = 0x41;
+  Run("X");
+  EXPECT_EQ(boxes.questions, std::vector<std::string>{kLoadCheckQuestion});
+  EXPECT_EQ(box.text, "When you want to stop, please click the cancel button.");
+  EXPECT_EQ(journal, Concat({{"ask: yes", "box open"}, kParkMoves,
+                             {"MoveAxisX 203200 @1000 50%", "MoveAxisX -2500 @1000 50%",
+                              "MoveTo 0,152400,0,11,22,33 @1000", "box close", "log: LoadChecked X",
+                              kSuccess}}));
+}
+
+TEST_F(LoadCheckTest, EachAxisHasItsOwnTravelAndSensorBit) {
+  struct Case { const char* axis; int sensorBit; Journal moves; };
+  const Case cases[] = {
+      {"Y", 0x2, {"MoveAxisY 0 @1000 100%", "MoveAxisY 154900 @1000 100%"}},
+      {"Z", 0x4, {"MoveAxisZ -60500 @1000 100%", "MoveAxisZ 2500 @1000 100%"}},
+  };
+  for (const Case& c : cases) {
+    journal.clear();
+    inputWord = c.sensorBit;
+    Run(c.axis, "100%");
+    EXPECT_EQ(Entries({"MoveAxis"}), c.moves) << c.axis;
+    EXPECT_EQ(journal.back(), kSuccess) << c.axis;
+    journal.clear();
+    inputWord = 0x7 & ~c.sensorBit;  // the other sensors do not count
+    Run(c.axis, "100%");
+    EXPECT_EQ(journal.back(), kFailure) << c.axis;
+  }
+}
+
+TEST_F(LoadCheckTest, AStalledAxisFailsButIsStillParkedAndLogged) {
+  inputWord = 0x40;
+  Run("X", "70%");
+  EXPECT_EQ(Entries({"MoveAxisX"}), (Journal{"MoveAxisX 203200 @1000 70%", "MoveAxisX -2500 @1000 70%"}));
+  EXPECT_EQ(Journal(journal.end() - 3, journal.end()),
+            (Journal{"box close", "log: LoadChecked X", kFailure}));
+}
+
+TEST_F(LoadCheckTest, NoToTheQuestionDoesNothing) {
+  boxes.answer = false;
+  EXPECT_CALL(fake, GetStatus(_, _)).Times(0);
+  Run("X");
+  EXPECT_EQ(journal, Journal{"ask: no"});
+}
+
+TEST_F(LoadCheckTest, AMissingChoiceIsRefusedAfterTheQuestion) {
+  CLoadCheck check(machine, wait, boxes, log);
+  check.Run(LoadCheckChoice{true, false, "X", ""}, box);
+  check.Run(LoadCheckChoice{false, true, "", "50%"}, box);
+  EXPECT_EQ(journal, (Journal{"ask: yes", "tell: Select current and axis from the lists.",
+                              "ask: yes", "tell: Select current and axis from the lists."}));
+}
+
+TEST_F(LoadCheckTest, AMachineNotReadyForAJobEndsTheCheckWithoutAMessage) {
+  for (uint32_t state : {0x3u, 0xBu, 0x4u, 0x5u, 0x802u, 0x42u}) {
+    journal.clear();
+    ScriptStatus({{state, 0}});
+    Run("X");
+    EXPECT_EQ(journal, Journal{"ask: yes"}) << state;
+  }
+}
+
+TEST_F(LoadCheckTest, AStatusThatCannotBeReadDoesNotStopTheCheck) {
+  ScriptStatus({{kStatusNotRead, kStatusNotRead}});
+  inputWord = 0x1;
+  Run("X");
+  EXPECT_EQ(journal.back(), kSuccess);
+}
+
+TEST_F(LoadCheckTest, CancelDuringTheDriveReportsFailureWithoutTheLogLine) {
+  // The park moves take one pump each; the cancel comes during the first axis drive.
+  box.cancelAtPumps = {4};
+  Run("X");
+  EXPECT_EQ(Concat({{"ask: yes", "box open"}, kParkMoves,
+                    {"MoveAxisX 203200 @1000 50%", "StopMotion", "inform: Cancelled the job",
+                     kFailure, "box close"}}),
+            journal);
+}
+
+TEST_F(LoadCheckTest, AFailedFinalParkStillReportsTheSensorVerdictWithoutTheLogLine) {
+  inputWord = 0x1;
+  int moves = 0;
+  ON_CALL(fake, MoveTo(_, _)).WillByDefault([&](const AxisVector*, int) { return ++moves < 4; });
+  Run("X");
+  EXPECT_TRUE(Entries({"log:"}).empty());
+  EXPECT_EQ(Journal(journal.end() - 2, journal.end()), (Journal{kSuccess, "box close"}));
+}
+
+TEST_F(LoadCheckTest, ARefusedMoveOrAnUnreadablePositionEndsInFailure) {
+  ON_CALL(fake, MoveAxisX(_, _, _)).WillByDefault(Return(false));
+  Run("X");
+  EXPECT_EQ(journal.back(), "box close");
+  EXPECT_EQ(journal[journal.size() - 2], kFailure);
+  EXPECT_TRUE(Entries({"MoveTo 0,152400,0,11,22,33 @1000"}).size() == 1);
+
+  journal.clear();
+  ON_CALL(fake, GetCurrentPosition(_)).WillByDefault(Return(false));
+  Run("X");
+  EXPECT_EQ(journal, (Journal{"ask: yes", "box open", kFailure, "box close"}));
+}
+
+TEST_F(LoadCheckTest, AStoppedWaitBreaksTheCheckOff) {
+  // The machine reports an error at rest (job-blocked) after the first drive.
+  ON_CALL(fake, GetStatus(_, _)).WillByDefault([&](uint32_t* s, uint32_t* h) {
+    const bool afterDrive = Entries({"MoveAxisX"}).size() == 1;
+    return hvxtest::ReturnStatus(afterDrive ? 0x42 : kReady)(s, h);
+  });
+  Run("X");
+  EXPECT_EQ(Entries({"MoveAxisX"}).size(), 1u);
+  EXPECT_EQ(journal[journal.size() - 2], kFailure);
+}
+
+TEST_F(LoadCheckTest, AnUnknownAxisMovesNothingAndFails) {
+  Run("W");
+  EXPECT_TRUE(Entries({"MoveAxis"}).empty());
+  EXPECT_EQ(journal.back(), kFailure);
+}
+
+}  // namespace

@@ -1,1 +1,83 @@
+// The Sub page's calibration group: the mode rule, the percentages read and written, and what a
+// refused entry does.
 #include "page_fixture.h"
+
+#include "../../../tool/pages/common/compensation_percent.h"
+#include "../../../tool/pages/sub/manual_compensation.h"
+
+namespace {
+
+using testing::_;
+using testing::DoAll;
+using testing::Return;
+using testing::SetArgPointee;
+
+class ManualCompensationTest : public PageFixture {
+ protected:
+  CManualCompensation manual{machine, log};
+};
+
+TEST(CompensationPercent, ConvertsInDoubleAndTruncatesTowardZero) {
+  EXPECT_EQ(PpmFromPercent(100.1), 999);
+  EXPECT_EQ(PpmFromPercent(99.9), -999);
+  EXPECT_EQ(PpmFromPercent(99.5), -5000);
+  EXPECT_EQ(PpmFromPercent(100.5), 5000);
+  EXPECT_EQ(PpmFromPercent(100.0), 0);
+  EXPECT_EQ(PpmFromPercent(99.8), -2000);
+  EXPECT_DOUBLE_EQ(PercentFromPpm(-5000), 99.5);
+  EXPECT_DOUBLE_EQ(PercentFromPpm(50), 100.005);
+}
+
+TEST(CompensationPercent, ValuesBeyondTheIntegerRangeAreHeldAtItsEnds) {
+  EXPECT_EQ(PpmFromPercent(1e12), 2147483647);
+  EXPECT_EQ(PpmFromPercent(-1e12), -2147483647 - 1);
+}
+
+TEST_F(ManualCompensationTest, AutoEnablesStartOnlyAndReadsNothing) {
+  EXPECT_CALL(fake, GetUserCompensation(_, _, _)).Times(0);
+  const CalibrationModeView view = manual.ApplyMode(true);
+  EXPECT_TRUE(view.autoStartEnabled);
+  EXPECT_FALSE(view.manualEnabled);
+}
+
+TEST_F(ManualCompensationTest, ManualReadsTheValuesAsPercentagesAndLogs) {
+  EXPECT_CALL(fake, GetUserCompensation(_, _, _))
+      .WillOnce(DoAll(SetArgPointee<0>(-5000), SetArgPointee<1>(999), SetArgPointee<2>(0),
+                      Return(true)));
+  const CalibrationModeView view = manual.ApplyMode(false);
+  EXPECT_FALSE(view.autoStartEnabled);
+  EXPECT_TRUE(view.manualEnabled);
+  EXPECT_DOUBLE_EQ(manual.Percents().x, 99.5);
+  EXPECT_DOUBLE_EQ(manual.Percents().y, 100.0999);
+  EXPECT_DOUBLE_EQ(manual.Percents().z, 100.0);
+  EXPECT_EQ(journal, Journal{"log: Get user compensation"});
+}
+
+TEST_F(ManualCompensationTest, AFailedReadKeepsTheHeldPercentagesAndLogsNothing) {
+  manual.Percents() = CompensationPercents{100.2, 99.7, 100.0};
+  EXPECT_CALL(fake, GetUserCompensation(_, _, _))
+      .WillOnce(DoAll(SetArgPointee<0>(4000), Return(false)));
+  manual.ApplyMode(false);
+  EXPECT_DOUBLE_EQ(manual.Percents().x, 100.2);
+  EXPECT_TRUE(journal.empty());
+}
+
+TEST_F(ManualCompensationTest, SetSendsTheTruncatedValuesInXYZOrderAndLogs) {
+  EXPECT_CALL(fake, SetUserCompensation(999, -999, -5000)).WillOnce(Return(1));
+  EXPECT_TRUE(manual.Set(CompensationPercents{100.1, 99.9, 99.5}, true));
+  EXPECT_EQ(journal, Journal{"log: Set user compensation"});
+}
+
+TEST_F(ManualCompensationTest, AFailedSetIsSilent) {
+  EXPECT_CALL(fake, SetUserCompensation(_, _, _)).WillOnce(Return(0));
+  EXPECT_FALSE(manual.Set(CompensationPercents{}, true));
+  EXPECT_TRUE(journal.empty());
+}
+
+TEST_F(ManualCompensationTest, ARefusedEntryIsNotSent) {
+  EXPECT_CALL(fake, SetUserCompensation(_, _, _)).Times(0);
+  EXPECT_FALSE(manual.Set(CompensationPercents{99.4, 100, 100}, false));
+  EXPECT_TRUE(journal.empty());
+}
+
+}  // namespace

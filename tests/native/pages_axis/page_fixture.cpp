@@ -61,18 +61,20 @@ PageFixture::PageFixture() {
   }));
   ON_CALL(fake, MoveTo(_, _)).WillByDefault(Invoke([this](const AxisVector* v, int speed) {
     journal.push_back("MoveTo " + VectorText(*v) + " @" + std::to_string(speed));
+    position = *v;
     return true;
   }));
-  auto axisMove = [this](const char* name) {
-    return [this, name](int target, int speed, int current) {
+  auto axisMove = [this](const char* name, int axis) {
+    return [this, name, axis](int target, int speed, int current) {
+      position.value[axis] = target;
       journal.push_back(std::string(name) + " " + std::to_string(target) + " @" +
                         std::to_string(speed) + " " + std::to_string(current) + "%");
       return true;
     };
   };
-  ON_CALL(fake, MoveAxisX(_, _, _)).WillByDefault(Invoke(axisMove("MoveAxisX")));
-  ON_CALL(fake, MoveAxisY(_, _, _)).WillByDefault(Invoke(axisMove("MoveAxisY")));
-  ON_CALL(fake, MoveAxisZ(_, _, _)).WillByDefault(Invoke(axisMove("MoveAxisZ")));
+  ON_CALL(fake, MoveAxisX(_, _, _)).WillByDefault(Invoke(axisMove("MoveAxisX", kAxisX)));
+  ON_CALL(fake, MoveAxisY(_, _, _)).WillByDefault(Invoke(axisMove("MoveAxisY", kAxisY)));
+  ON_CALL(fake, MoveAxisZ(_, _, _)).WillByDefault(Invoke(axisMove("MoveAxisZ", kAxisZ)));
   ON_CALL(fake, StopMotion()).WillByDefault(Invoke([this] {
     journal.push_back("StopMotion");
     return true;

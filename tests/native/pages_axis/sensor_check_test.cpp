@@ -1,1 +1,136 @@
+// The sensor check's step table, its level and change counting, and the report it writes.
 #include "page_fixture.h"
+
+#include "../../../tool/pages/sub/sensor_check.h"
+#include "../../../tool/pages/sub/sensor_check_start.h"
+
+namespace {
+
+using testing::_;
+using testing::Return;
+
+constexpr int kCoverClosed = 0x40;
+
+class SensorCheckTest : public PageFixture {
+ protected:
+  SensorCheckTest() { check.Start(); }
+  // Ticks once with the given input word; true when the tick completed the check.
+  bool TickWith(int word) {
+    inputWord = word;
+    return check.Tick();
+  }
+  void TickUntilStep(int step) {
+    for (int i = 0; i < 20 && check.Step() < step; ++i) TickWith(kCoverClosed);
+  }
+  CSensorCheck check{machine};
+};
+
+TEST_F(SensorCheckTest, TheStepsDriveEachAxisOntoItsSensorWaitForRestAndPark) {
+  ScriptStatus({{kReady, 0}, {kMoving, 0}, {kReady, 0}, {0xA, 0}});
+  TickUntilStep(8);
+  EXPECT_EQ(journal, (Journal{"MoveAxisX -2500 @500 100%", "MoveAxisY 154900 @500 100%",
+                              "MoveAxisZ 2500 @500 100%", "MoveTo 0,152400,0,0,0,0 @500"}));
+  EXPECT_EQ(check.Report(), "\r\nOpen and close the cover\r\n");
+}
+
+TEST_F(SensorCheckTest, ARefusedMoveOrABusyMachineKeepsTheStepForTheNextTick) {
+  EXPECT_CALL(fake, MoveAxisX(-2500, 500, 100)).WillOnce(Return(false)).WillOnce(Return(true));
+  TickWith(kCoverClosed);
+  EXPECT_EQ(check.Step(), 0);
+  TickWith(kCoverClosed);
+  EXPECT_EQ(check.Step(), 1);
+  for (auto busy : {std::make_pair(kMoving, 0u), std::make_pair(0x3u, 0u),
+                    std::make_pair(kStatusNotRead, kStatusNotRead)}) {
+    ScriptStatus({busy});
+    TickWith(kCoverClosed);
+    EXPECT_EQ(check.Step(), 1);
+  }
+}
+
+TEST_F(SensorCheckTest, LevelsShowOnAndOpenAndEachSwitchCountsAChange) {
+  TickWith(0x1 | kCoverClosed);
+  EXPECT_EQ(check.LevelText(kSensorX), "ON");
+  EXPECT_EQ(check.LevelText(kSensorY), "---");
+  EXPECT_EQ(check.LevelText(kSensorCover), "CLOSE");
+  EXPECT_EQ(check.Changes(kSensorX), 1u);
+  EXPECT_EQ(check.Changes(kSensorCover), 0u);
+  TickWith(0x1);
+  EXPECT_EQ(check.LevelText(kSensorCover), "OPEN");
+  EXPECT_EQ(check.Changes(kSensorX), 1u);
+  EXPECT_EQ(check.Changes(kSensorCover), 1u);
+}
+
+TEST_F(SensorCheckTest, ASensorIsReportedOnceAfterItWentOnAndOffAgain) {
+  TickWith(0x2 | kCoverClosed);
+  EXPECT_FALSE(check.Checked(kSensorY));
+  TickWith(kCoverClosed);
+  EXPECT_TRUE(check.Checked(kSensorY));
+  TickWith(0x2 | kCoverClosed);
+  TickWith(kCoverClosed);
+  EXPECT_EQ(check.Report(), "Y limit sensor was checked\r\n");
+}
+
+TEST_F(SensorCheckTest, SensorsCheckedInOneTickAreReportedXYZThenCover) {
+  TickWith(0x7);  // all limits on, cover open
+  TickWith(kCoverClosed);
+  EXPECT_EQ(check.Report(),
+            "X limit sensor was checked\r\nY limit sensor was checked\r\n"
+            "Z limit sensor was checked\r\nCover sensor was checked\r\n");
+}
+
+TEST_F(SensorCheckTest, AFailedInputReadShowsAllLimitsOnAndTheCoverClosed) {
+  TickWith(-1);
+  EXPECT_EQ(check.LevelText(kSensorX), "ON");
+  EXPECT_EQ(check.LevelText(kSensorZ), "ON");
+  EXPECT_EQ(check.LevelText(kSensorCover), "CLOSE");
+}
+
+TEST_F(SensorCheckTest, FinishesOnceAllFourAreCheckedInTheLastStep) {
+  TickUntilStep(8);
+  for (int word : {0x1, 0x0, 0x2, 0x0, 0x4, 0x0}) TickWith(word | kCoverClosed);
+  EXPECT_FALSE(TickWith(0));            // cover opened
+  EXPECT_FALSE(TickWith(kCoverClosed));  // closed: the cover line is written in this tick
+  EXPECT_TRUE(TickWith(kCoverClosed));   // and the check completes on the next one
+  EXPECT_FALSE(TickWith(kCoverClosed));
+  const std::string& report = check.Report();
+  const std::string ending = "Cover sensor was checked\r\n\r\n\r\nFinished Sensor Check\r\n";
+  EXPECT_EQ(report.substr(report.size() - ending.size()), ending);
+  EXPECT_EQ(report.find("Finished"), report.rfind("Finished"));
+}
+
+TEST_F(SensorCheckTest, SensorsCheckedEarlyStillWaitForTheLastStep) {
+  TickWith(0x7);
+  TickWith(kCoverClosed);
+  EXPECT_FALSE(TickWith(kCoverClosed));
+  EXPECT_EQ(check.Report().find("Finished"), std::string::npos);
+  TickUntilStep(8);
+  EXPECT_TRUE(TickWith(kCoverClosed));
+}
+
+TEST_F(SensorCheckTest, StartAgainBeginsFromStepZeroAndKeepsTheReport) {
+  TickWith(0x7);
+  TickWith(kCoverClosed);
+  TickUntilStep(8);
+  const std::string before = check.Report();
+  journal.clear();
+  check.Start();
+  EXPECT_EQ(check.Step(), 0);
+  EXPECT_FALSE(check.Checked(kSensorX));
+  TickWith(kCoverClosed);
+  EXPECT_EQ(journal, Journal{"MoveAxisX -2500 @500 100%"});
+  EXPECT_EQ(check.Report(), before);
+}
+
+TEST_F(SensorCheckTest, StartIsGuardedByTheJobTestAndLoggedAroundTheBox) {
+  int boxes = 0;
+  StartSensorCheck(machine, log, [&] { ++boxes; journal.push_back("box"); });
+  EXPECT_EQ(journal, (Journal{"log: Sensor Check Starts", "box", "log: Checked Sensor"}));
+  journal.clear();
+  ScriptStatus({{kMoving, 0}});
+  StartSensorCheck(machine, log, [&] { ++boxes; });
+  ScriptStatus({{kStatusNotRead, kStatusNotRead}});
+  StartSensorCheck(machine, log, [&] { ++boxes; });
+  EXPECT_EQ(boxes, 2);
+}
+
+}  // namespace

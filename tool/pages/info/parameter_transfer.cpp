@@ -1,0 +1,86 @@
+#include "parameter_transfer.h"
+
+#include <vector>
+
+#include "current_controller.h"
+
+namespace {
+
+const char kParameterFilter[] = "all *.*|*.*||";
+const char kSavedText[] = "Saved Parameter";
+const char kGetFailedText[] = "Failed to get the parameter";
+const char kPutText[] = "Put Parameter";
+const char kPutFailedText[] = "Failed to put the parameter";
+const char kPutNoticeText[] =
+    "Put the parameter.\nthe machine restarts, then pramater will be replaced.";
+const char kFileTooLongText[] = "The parameter file is larger than 10000 bytes.";
+
+class CBusyScope {
+ public:
+  explicit CBusyScope(IBusyCursor& cursor) : cursor_(cursor) { cursor_.Begin(); }
+  ~CBusyScope() { cursor_.End(); }
+
+ private:
+  IBusyCursor& cursor_;
+};
+
+}  // namespace
+
+// The file is created before the machine is asked, so that an unwritable path is reported
+// before the transfer; when the machine then delivers nothing the file stays empty.
+void CParameterTransfer::Get() {
+  std::string path;
+  if (!fileBoxes_.AskSavePath(kParameterFilter, "", path)) return;
+  FileFault fault = files_.Write(path, nullptr, 0);
+  if (fault != FileFault::kNone) {
+    fileBoxes_.ShowFileError(path, fault);
+    return;
+  }
+  CBusyScope busy(cursor_);
+  std::vector<uint8_t> area(kAreaLimit);
+  const int count = OnCurrentController(source_, 0, [&](CHVXController& c) {
+    return c.GetParameters(area.data(), kAreaLimit);
+  });
+  if (count <= 0 || count > kAreaLimit) {
+    log_.AddLog(kGetFailedText);
+    return;
+  }
+  fault = files_.Write(path, area.data(), static_cast<size_t>(count));
+  if (fault != FileFault::kNone) {
+    fileBoxes_.ShowFileError(path, fault);
+    return;
+  }
+  log_.AddLog(kSavedText);
+}
+
+// An image longer than the area limit is not a parameter image of this machine; sending its
+// first 10000 bytes would overwrite the machine's parameters with a cut copy, so it is refused.
+void CParameterTransfer::Put() {
+  std::string path;
+  if (!fileBoxes_.AskOpenPath(kParameterFilter, path)) return;
+  std::vector<uint8_t> image;
+  bool longer = false;
+  const FileFault fault = files_.ReadPrefix(path, kAreaLimit, image, longer);
+  if (fault != FileFault::kNone) {
+    fileBoxes_.ShowFileError(path, fault);
+    return;
+  }
+  if (longer) {
+    log_.AddLog(kPutFailedText);
+    boxes_.Tell(kFileTooLongText);
+    return;
+  }
+  CBusyScope busy(cursor_);
+  if (!Send(image)) {
+    log_.AddLog(kPutFailedText);
+    return;
+  }
+  log_.AddLog(kPutText);
+  boxes_.Inform(kPutNoticeText);
+}
+
+bool CParameterTransfer::Send(const std::vector<uint8_t>& image) {
+  return OnCurrentController(source_, false, [&](CHVXController& c) {
+    return c.PutParameters(image.data(), static_cast<int>(image.size()));
+  });
+}

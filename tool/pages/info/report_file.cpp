@@ -1,0 +1,30 @@
+#include "report_file.h"
+
+namespace {
+
+const char kReportFilter[] = "Text file (*.txt)|*.txt|all |*.*||";
+const char kReportDefaultExtension[] = "*";
+const char kWildcardExtension[] = ".*";
+
+}  // namespace
+
+std::string WithoutWildcardExtension(const std::string& path) {
+  const size_t suffix = sizeof kWildcardExtension - 1;
+  if (path.size() > suffix && path.compare(path.size() - suffix, suffix, kWildcardExtension) == 0) {
+    return path.substr(0, path.size() - suffix);
+  }
+  return path;
+}
+
+bool SaveReportText(IFileBoxes& boxes, IPageFiles& files, const std::string& text) {
+  std::string path;
+  if (!boxes.AskSavePath(kReportFilter, kReportDefaultExtension, path)) return false;
+  path = WithoutWildcardExtension(path);
+  const std::string written = text.substr(0, text.find('\0'));
+  const FileFault fault = files.Write(path, written.data(), written.size());
+  if (fault != FileFault::kNone) {
+    boxes.ShowFileError(path, fault);
+    return false;
+  }
+  return true;
+}

@@ -1,0 +1,14 @@
+// The report viewer's "Save": the report text written to a file of the engineer's choice.
+#pragma once
+
+#include <string>
+
+#include "page_files.h"
+
+// A name typed without extension while the "all " filter was chosen comes back from the save
+// box with ".*" appended; that suffix is no part of the name the engineer meant.
+std::string WithoutWildcardExtension(const std::string& path);
+
+// Asks for the path and writes the text up to its first zero byte. False when the engineer
+// cancelled or the file could not be written (the file-error box has then been shown).
+bool SaveReportText(IFileBoxes& boxes, IPageFiles& files, const std::string& text);

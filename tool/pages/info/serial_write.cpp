@@ -1,0 +1,21 @@
+#include "serial_write.h"
+
+#include "current_controller.h"
+
+namespace {
+
+const char kSerialLengthText[] = "Serial Number should be 7 letters";
+const char kWrittenText[] = "Write the serial";
+const char kWriteFailedText[] = "Failed to write the serial";
+
+}  // namespace
+
+void CSerialWrite::Write(const std::string& serial) {
+  if (serial.size() != kSerialLength) {
+    boxes_.Tell(kSerialLengthText);
+    return;
+  }
+  const bool written = OnCurrentController(
+      source_, false, [&](CHVXController& c) { return c.SetSerialNumber(serial.c_str()); });
+  log_.AddLog(written ? kWrittenText : kWriteFailedText);
+}

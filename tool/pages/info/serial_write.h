@@ -1,0 +1,23 @@
+// Serial "Write": the machine's serial number, which is always seven characters long.
+#pragma once
+
+#include <string>
+
+#include "../../ui/main/window_seams.h"
+#include "../common/page_seams.h"
+
+class CSerialWrite {
+ public:
+  static constexpr size_t kSerialLength = 7;
+
+  CSerialWrite(ControllerSource source, IPageBoxes& boxes, ILogSink& log)
+      : source_(source), boxes_(boxes), log_(log) {}
+
+  // Any seven bytes are written as they stand; only the length is checked.
+  void Write(const std::string& serial);
+
+ private:
+  ControllerSource source_;
+  IPageBoxes& boxes_;
+  ILogSink& log_;
+};

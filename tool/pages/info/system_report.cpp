@@ -1,0 +1,57 @@
+#include "system_report.h"
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "current_controller.h"
+
+namespace {
+
+const char kReportFailedText[] = "Failed to get system report";
+const char kInitializingMark[] = "\n -- THIS REPORT IS IN INITIALIZING -- ";
+const char kOpenedReportText[] = "Opened report";
+
+// A machine in these states has not finished starting up, so its report may not be complete.
+bool IsInitializing(uint32_t stateWord) {
+  switch (stateWord & 0xFu) {
+    case 0: case 1: case 8: case 9: return true;
+    default: return false;
+  }
+}
+
+}  // namespace
+
+std::string CSystemReport::DeliveredText(const char* buffer, int count, int bufferSize) {
+  if (count <= 0) return std::string();
+  const size_t limit = static_cast<size_t>(count < bufferSize ? count : bufferSize);
+  const void* zero = std::memchr(buffer, 0, limit);
+  const size_t length = zero != nullptr ? static_cast<const char*>(zero) - buffer : limit;
+  return std::string(buffer, length);
+}
+
+std::string CSystemReport::Trailer(uint32_t stateWord, const ReportTime& time) {
+  std::string trailer = IsInitializing(stateWord) ? kInitializingMark : "";
+  char line[64];
+  std::snprintf(line, sizeof line, "\n%d-%d-%d %d:%d", time.year, time.month, time.day, time.hour,
+                time.minute);
+  return trailer + line;
+}
+
+void CSystemReport::Get() {
+  std::vector<char> buffer(kBufferSize);
+  const int count = OnCurrentController(source_, 0, [&](CHVXController& c) {
+    return c.GetSystemReport(buffer.data(), kBufferSize);
+  });
+  // Only -1 is the library's failure; any other negative size would be no report either.
+  if (count < 0) {
+    boxes_.Tell(kReportFailedText);
+    return;
+  }
+  std::string text = DeliveredText(buffer.data(), count, kBufferSize);
+  MachineStatus status{};
+  if (machine_.ReadStatus(status)) text += Trailer(status.stateWord, now_());
+  log_.AddLog(kOpenedReportText);
+  viewer_.Show(text);
+  log_.AddLog(kOpenedReportText);
+}

@@ -1,0 +1,22 @@
+#include "data_file_sender.h"
+
+const char kSelectFileText[] = "Select the file address.";
+
+namespace {
+
+const char kJobName[] = "output";
+const char kOutputFailedText[] = "Failed to output file";
+const char kOutputFileLog[] = "Output File";
+
+}  // namespace
+
+bool CDataFileSender::SendDataFile(const std::string& path) {
+  if (path.empty()) {
+    boxes_.Tell(kSelectFileText);
+    return false;
+  }
+  const bool sent = machine_.OutputFile(path, kJobName);
+  if (!sent) boxes_.Tell(kOutputFailedText);
+  log_.AddLog(kOutputFileLog);
+  return sent;
+}

@@ -1,0 +1,82 @@
+#include "firmware_upgrade.h"
+
+#include "../info/current_controller.h"
+#include "update_follow.h"
+
+namespace {
+
+const char kStatusFailedText[] = "getting system status was failed";
+const char kUpdateModeFailedText[] =
+    "Failed to enter updatemode\r\nRestart HVX-40 and try it again.";
+const char kInstallingText[] =
+    "Installing firmware...\r\nDo not switch off the power or\r\n"
+    "disconnect the cable until finishing installation.";
+const char kSuccessText[] = "Success to update.\nPlease restart HVX-40.";
+const char kUpdatedLog[] = "Updated Firmware";
+const char kFailureText[] = "Failed to update.\nPlease restart HVX-40.";
+
+const int kUpdateModeArgument = 0;
+const int kProgressBeforeSending = 10;
+
+}  // namespace
+
+void CFirmwareUpgrade::Run(const std::string& firmwarePath) {
+  if (firmwarePath.empty()) {
+    s_.boxes.Tell(kSelectFileText);
+    return;
+  }
+  if (!PrepareMachine()) return;
+  OpenBox();
+  s_.reload.Reload();
+  s_.box.SetProgress(kProgressBeforeSending);
+  s_.box.PumpMessages();
+  if (!sender_.SendDataFile(firmwarePath)) {
+    Fail();
+    return;
+  }
+  CUpdateFollower follower(s_.machine, s_.clock);
+  if (follower.Follow(s_.box) == UpdateResult::kUpdated) {
+    Succeed();
+  } else {
+    Fail();
+  }
+}
+
+bool CFirmwareUpgrade::PrepareMachine() {
+  MachineStatus status{};
+  if (!s_.machine.ReadStatus(status)) {
+    s_.boxes.Tell(kStatusFailedText);
+    return false;
+  }
+  if (IsWaitingForImage(status.stateWord)) return true;
+  if (!EnterUpdateMode()) {
+    s_.boxes.Tell(kUpdateModeFailedText);
+    return false;
+  }
+  return true;
+}
+
+bool CFirmwareUpgrade::EnterUpdateMode() {
+  return OnCurrentController(s_.source, false, [](CHVXController& c) {
+    return c.EnterUpdateMode(kUpdateModeArgument);
+  });
+}
+
+void CFirmwareUpgrade::OpenBox() {
+  s_.box.Open(kInstallingText);
+  s_.box.SetProgress(0);
+  s_.box.SetRange(0, 100);
+}
+
+void CFirmwareUpgrade::Succeed() {
+  s_.boxes.Inform(kSuccessText);
+  s_.log.AddLog(kUpdatedLog);
+  s_.box.Close();
+}
+
+void CFirmwareUpgrade::Fail() {
+  s_.clock.Sleep(kFailurePauseMs);
+  s_.boxes.Tell(kFailureText);
+  s_.reload.Drop();
+  s_.box.Close();
+}
