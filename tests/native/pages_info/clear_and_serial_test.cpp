@@ -1,0 +1,150 @@
+// Clear All, Clear User with its step order and its two series, and the serial number's
+// seven-character rule.
+#include "../../../tool/pages/info/parameter_clear.h"
+#include "../../../tool/pages/info/serial_write.h"
+#include "info_fixture.h"
+
+using hvxtest::AxesAre;
+using testing::_;
+using testing::InSequence;
+using testing::Return;
+using testing::StrEq;
+
+namespace {
+
+const std::vector<int32_t> kZero{0, 0, 0, 0, 0, 0};
+
+class ParameterClearTest : public InfoPageFixture {
+ protected:
+  // Every clear-user step answering success unless a test says otherwise.
+  void AcceptAllUserSteps() {
+    ON_CALL(fake, SetShortCode(_)).WillByDefault(Return(true));
+    ON_CALL(fake, SetVector_3107(_)).WillByDefault(Return(1));
+    ON_CALL(fake, SetVector_3335(_)).WillByDefault(Return(1));
+    ON_CALL(fake, SetWorkCoordinate(_, _)).WillByDefault(Return(true));
+    ON_CALL(fake, SetByte_3101(_)).WillByDefault(Return(1));
+    ON_CALL(fake, SetTriple_3201(_, _, _)).WillByDefault(Return(1));
+    ON_CALL(fake, SetIndexedValue_347B(_, _)).WillByDefault(Return(1));
+    ON_CALL(fake, SetUserCompensation(_, _, _)).WillByDefault(Return(1));
+    ON_CALL(fake, SetBytePair_0FFD(_, _)).WillByDefault(Return(true));
+  }
+
+  CParameterClear clear{Source(), boxes, log};
+};
+
+TEST_F(ParameterClearTest, ClearAllAsksAndLogsTheOutcome) {
+  EXPECT_CALL(fake, ClearAllParameters()).WillOnce(Return(true)).WillOnce(Return(false));
+  clear.ClearAll();
+  clear.ClearAll();
+  EXPECT_EQ(journal,
+            (Journal{"ask(i): Do you really want to clear all parameter?",
+                     "log: Cleared all parameter.\r\nRestart the machine. Then all parameters "
+                     "are reset.",
+                     "ask(i): Do you really want to clear all parameter?",
+                     "log: Failed to clear all parameter"}));
+}
+
+TEST_F(ParameterClearTest, AnsweringNoSendsAndLogsNothing) {
+  boxes.answer = false;
+  EXPECT_CALL(fake, ClearAllParameters()).Times(0);
+  EXPECT_CALL(fake, SetShortCode(_)).Times(0);
+  clear.ClearAll();
+  clear.ClearUser();
+  EXPECT_EQ(journal, (Journal{"ask(i): Do you really want to clear all parameter?",
+                              "ask(i): Do you really want to clear user parameters?"}));
+}
+
+TEST_F(ParameterClearTest, ClearUserRunsEveryStepInOrder) {
+  {
+    InSequence order;
+    EXPECT_CALL(fake, SetShortCode(StrEq("A"))).WillOnce(Return(true));
+    EXPECT_CALL(fake, SetVector_3107(AxesAre(kZero))).WillOnce(Return(1));
+    EXPECT_CALL(fake, SetVector_3335(AxesAre(kZero))).WillOnce(Return(1));
+    for (int n = 54; n <= 59; ++n) {
+      EXPECT_CALL(fake, SetWorkCoordinate(n, AxesAre(kZero))).WillOnce(Return(true));
+    }
+    EXPECT_CALL(fake, SetByte_3101(0)).WillOnce(Return(1));
+    EXPECT_CALL(fake, SetTriple_3201(0, 0, 0)).WillOnce(Return(1));
+    for (int index = 1; index <= 8; ++index) {
+      EXPECT_CALL(fake, SetIndexedValue_347B(index, 0)).WillOnce(Return(1));
+    }
+    EXPECT_CALL(fake, SetUserCompensation(0, 0, 0)).WillOnce(Return(1));
+    EXPECT_CALL(fake, SetBytePair_0FFD(1, 1)).WillOnce(Return(true));
+  }
+  clear.ClearUser();
+  EXPECT_EQ(journal.back(),
+            "log: Cleared user parameters\r\nRestart the machine. Then those parameters are rest.");
+}
+
+TEST_F(ParameterClearTest, ARefusedWorkCoordinateEndsOnlyItsSeries) {
+  AcceptAllUserSteps();
+  EXPECT_CALL(fake, SetWorkCoordinate(54, _)).WillOnce(Return(true));
+  EXPECT_CALL(fake, SetWorkCoordinate(55, _)).WillOnce(Return(true));
+  EXPECT_CALL(fake, SetWorkCoordinate(56, _)).WillOnce(Return(true));
+  EXPECT_CALL(fake, SetWorkCoordinate(57, _)).WillOnce(Return(false));
+  EXPECT_CALL(fake, SetWorkCoordinate(58, _)).Times(0);
+  EXPECT_CALL(fake, SetWorkCoordinate(59, _)).Times(0);
+  EXPECT_CALL(fake, SetByte_3101(0)).WillOnce(Return(1));
+  EXPECT_CALL(fake, SetBytePair_0FFD(1, 1)).WillOnce(Return(true));
+  clear.ClearUser();
+  EXPECT_EQ(journal.back(),
+            "log: Cleared user parameters\r\nRestart the machine. Then those parameters are rest.");
+}
+
+TEST_F(ParameterClearTest, ARefusedIndexedValueEndsOnlyItsSeries) {
+  AcceptAllUserSteps();
+  EXPECT_CALL(fake, SetIndexedValue_347B(1, 0)).WillOnce(Return(1));
+  EXPECT_CALL(fake, SetIndexedValue_347B(2, 0)).WillOnce(Return(0));
+  EXPECT_CALL(fake, SetIndexedValue_347B(3, _)).Times(0);
+  EXPECT_CALL(fake, SetUserCompensation(0, 0, 0)).WillOnce(Return(1));
+  clear.ClearUser();
+  EXPECT_EQ(EntriesStartingWith(journal, "log: Cleared").size(), 1u);
+}
+
+TEST_F(ParameterClearTest, ARefusedRequiredStepStopsTheClear) {
+  AcceptAllUserSteps();
+  EXPECT_CALL(fake, SetVector_3335(_)).WillOnce(Return(0));
+  EXPECT_CALL(fake, SetWorkCoordinate(_, _)).Times(0);
+  EXPECT_CALL(fake, SetBytePair_0FFD(_, _)).Times(0);
+  clear.ClearUser();
+  EXPECT_EQ(journal.back(), "log: Failed to clear user's parameters");
+}
+
+TEST_F(ParameterClearTest, ARefusedLastStepFailsTheClear) {
+  AcceptAllUserSteps();
+  EXPECT_CALL(fake, SetBytePair_0FFD(1, 1)).WillOnce(Return(false));
+  clear.ClearUser();
+  EXPECT_EQ(journal.back(), "log: Failed to clear user's parameters");
+}
+
+TEST_F(ParameterClearTest, WithoutAWrapperBothClearsFail) {
+  CParameterClear orphan{[] { return static_cast<CHVXController*>(nullptr); }, boxes, log};
+  orphan.ClearAll();
+  orphan.ClearUser();
+  EXPECT_EQ(EntriesStartingWith(journal, "log"),
+            (Journal{"log: Failed to clear all parameter",
+                     "log: Failed to clear user's parameters"}));
+}
+
+class SerialWriteTest : public InfoPageFixture {
+ protected:
+  CSerialWrite serial{Source(), boxes, log};
+};
+
+TEST_F(SerialWriteTest, OnlySevenCharactersAreWritten) {
+  EXPECT_CALL(fake, SetSerialNumber(_)).Times(0);
+  serial.Write("HVX123");
+  serial.Write("HVX12345");
+  serial.Write("");
+  EXPECT_EQ(journal, Journal(3, "tell: Serial Number should be 7 letters"));
+}
+
+TEST_F(SerialWriteTest, SevenDigitsOrLettersAreWrittenAsTyped) {
+  EXPECT_CALL(fake, SetSerialNumber(StrEq("1234567"))).WillOnce(Return(true));
+  EXPECT_CALL(fake, SetSerialNumber(StrEq("ab C-d!"))).WillOnce(Return(false));
+  serial.Write("1234567");
+  serial.Write("ab C-d!");
+  EXPECT_EQ(journal, (Journal{"log: Write the serial", "log: Failed to write the serial"}));
+}
+
+}  // namespace

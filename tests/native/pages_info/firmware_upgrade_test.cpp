@@ -1,0 +1,220 @@
+// The firmware installation: the update-mode request, the library reload with its pause, the
+// progress bar, the waits while following the update, and both endings, including what becomes
+// of the wrapper.
+#include "../../../tool/pages/output/firmware_upgrade.h"
+#include "../../../tool/pages/output/update_follow.h"
+#include "../../../tool/wrapper/controller_holder.h"
+#include "info_fixture.h"
+
+using testing::_;
+using testing::NiceMock;
+using testing::Pointee;
+using testing::Return;
+using testing::StrEq;
+
+namespace {
+
+using Fake = NiceMock<CFakeHVXController>;
+using Status = std::pair<uint32_t, uint32_t>;
+
+constexpr uint32_t kReady = 0x2;
+constexpr uint32_t kWaiting = 0x81000000;  // update mode, phase 1
+
+uint32_t Updating(int phase, int progress) {
+  return 0x80000000u | (static_cast<uint32_t>(phase) << 24) |
+         (static_cast<uint32_t>(progress) << 16);
+}
+
+// Answers the scripted statuses in turn and repeats the last, writing each to the journal.
+auto ScriptedStatus(Journal& journal, std::vector<Status> answers) {
+  auto index = std::make_shared<size_t>(0);
+  return [&journal, answers, index](uint32_t* state, uint32_t* handshake) {
+    const Status s = answers[std::min(*index, answers.size() - 1)];
+    ++*index;
+    journal.push_back("status");
+    return hvxtest::ReturnStatus(s.first, s.second)(state, handshake);
+  };
+}
+
+class FirmwareUpgradeTest : public InfoPageFixture {
+ protected:
+  FirmwareUpgradeTest() {
+    oldWrapper = new Fake();
+    SetControllerFactory([this] { return static_cast<CHVXController*>(oldWrapper); });
+    RenewController();
+    SetControllerFactory([this]() -> CHVXController* { return MakeNewWrapper(); });
+    ON_CALL(*oldWrapper, GetStatus(_, _)).WillByDefault(hvxtest::ReturnStatus(kReady));
+    ON_CALL(*oldWrapper, EnterUpdateMode(_)).WillByDefault([this](int mode) {
+      journal.push_back("enter update mode " + std::to_string(mode));
+      return true;
+    });
+    ON_CALL(*oldWrapper, Unload()).WillByDefault([this] { journal.push_back("unload old"); });
+  }
+
+  ~FirmwareUpgradeTest() override {
+    ReleaseController();
+    SetControllerFactory(nullptr);
+  }
+
+  Fake* MakeNewWrapper() {
+    journal.push_back("new wrapper after " + std::to_string(SleptMs()) + " ms");
+    if (!newWrapperLoads) return nullptr;
+    newWrapper = new Fake();
+    ON_CALL(*newWrapper, EnumerateDevices()).WillByDefault([this] {
+      journal.push_back("enumerate");
+      return 1;
+    });
+    ON_CALL(*newWrapper, OutputFile(_, _)).WillByDefault([this](const char* const* path,
+                                                               const char* job) {
+      journal.push_back(std::string("output ") + *path + " as " + job);
+      return sendAccepted;
+    });
+    ON_CALL(*newWrapper, GetStatus(_, _)).WillByDefault(ScriptedStatus(journal, updateStatus));
+    ON_CALL(*newWrapper, Unload()).WillByDefault([this] { journal.push_back("unload new"); });
+    return newWrapper;
+  }
+
+  uint32_t SleptMs() const {
+    uint32_t total = 0;
+    for (uint32_t ms : clock.sleeps) total += ms;
+    return total;
+  }
+
+  void Run(const std::string& path = "C:\\fw\\hvx.rfw") {
+    CFirmwareUpgrade upgrade(UpgradeSeams{CurrentController, machine, boxes, log, clock, reload,
+                                          installBox});
+    upgrade.Run(path);
+  }
+
+  Fake* oldWrapper = nullptr;
+  Fake* newWrapper = nullptr;
+  bool newWrapperLoads = true;
+  bool sendAccepted = true;
+  std::vector<Status> updateStatus{{Updating(2, 20), 0}, {Updating(4, 50), 0},
+                                   {Updating(6, 90), 0}};
+  CPageMachine machine{CurrentController};
+  CRecordedInstallBox installBox{journal};
+  CHolderLibraryReload reload{clock, [this](CHVXController&) { journal.push_back("reconnect"); }};
+};
+
+TEST_F(FirmwareUpgradeTest, InstallsAndFollowsTheProgressToTheEnd) {
+  Run();
+  EXPECT_EQ(journal,
+            (Journal{"enter update mode 0",
+                     "box open: Installing firmware...\r\nDo not switch off the power or\r\n"
+                     "disconnect the cable until finishing installation.",
+                     "bar 0", "range 0..100", "unload old", "new wrapper after 3000 ms",
+                     "reconnect", "enumerate", "bar 10", "pump",
+                     "output C:\\fw\\hvx.rfw as output", "log: Output File",
+                     "status", "bar 35", "status", "bar 65", "status", "bar 105",
+                     "inform: Success to update.\nPlease restart HVX-40.",
+                     "log: Updated Firmware", "box close"}));
+  EXPECT_EQ(clock.sleeps, (std::vector<uint32_t>{3000, 1000, 1000, 1500}));
+  EXPECT_EQ(CurrentController(), newWrapper);
+}
+
+TEST_F(FirmwareUpgradeTest, AMachineAlreadyWaitingInUpdateModeIsNotAskedAgain) {
+  ON_CALL(*oldWrapper, GetStatus(_, _)).WillByDefault(hvxtest::ReturnStatus(kWaiting));
+  EXPECT_CALL(*oldWrapper, EnterUpdateMode(_)).Times(0);
+  Run();
+  EXPECT_EQ(journal.back(), "box close");
+  EXPECT_EQ(EntriesStartingWith(journal, "inform").size(), 1u);
+}
+
+TEST_F(FirmwareUpgradeTest, AMachineInAnotherUpdatePhaseIsAskedToEnterUpdateMode) {
+  ON_CALL(*oldWrapper, GetStatus(_, _)).WillByDefault(hvxtest::ReturnStatus(Updating(6, 100)));
+  EXPECT_CALL(*oldWrapper, EnterUpdateMode(0)).WillOnce(Return(true));
+  Run();
+}
+
+TEST_F(FirmwareUpgradeTest, RefusalsBeforeTheInstallationLeaveMachineAndLibraryAlone) {
+  Run("");
+  ON_CALL(*oldWrapper, GetStatus(_, _)).WillByDefault(hvxtest::ReturnStatusNotRead());
+  EXPECT_CALL(*oldWrapper, EnterUpdateMode(_)).Times(0);
+  Run();
+  EXPECT_EQ(journal, (Journal{"tell: Select the file address.",
+                              "tell: getting system status was failed"}));
+  EXPECT_EQ(CurrentController(), oldWrapper);
+}
+
+TEST_F(FirmwareUpgradeTest, ARefusedUpdateModeStopsBeforeTheBox) {
+  EXPECT_CALL(*oldWrapper, EnterUpdateMode(0)).WillOnce(Return(false));
+  Run();
+  EXPECT_EQ(journal,
+            (Journal{"tell: Failed to enter updatemode\r\nRestart HVX-40 and try it again."}));
+  EXPECT_TRUE(clock.sleeps.empty());
+  EXPECT_EQ(CurrentController(), oldWrapper);
+}
+
+TEST_F(FirmwareUpgradeTest, AnUpdateErrorEndsInFailureAndLeavesTheToolWithoutAWrapper) {
+  updateStatus = {{Updating(2, 10), 0}, {Updating(9, 40), 0}};
+  Run();
+  const Journal ending(journal.end() - 7, journal.end());
+  EXPECT_EQ(ending, (Journal{"status", "bar 25", "status", "bar 55",
+                             "tell: Failed to update.\nPlease restart HVX-40.", "unload new",
+                             "box close"}));
+  EXPECT_EQ(clock.sleeps, (std::vector<uint32_t>{3000, 1000, 3000}));
+  EXPECT_EQ(CurrentController(), nullptr);
+  EXPECT_TRUE(EntriesStartingWith(journal, "log: Updated").empty());
+}
+
+TEST_F(FirmwareUpgradeTest, OnlyPhasesEightToTwelveInUpdateModeAreErrors) {
+  for (int phase = 0; phase <= 15; ++phase) {
+    EXPECT_EQ(IsUpdateError(Updating(phase, 0)), phase >= 8 && phase <= 12) << phase;
+  }
+  EXPECT_FALSE(IsUpdateError(0x09000000u));  // phase 9 without the update-mode marker
+  EXPECT_TRUE(IsWaitingForImage(0x81000000u));
+  EXPECT_FALSE(IsWaitingForImage(0x01000000u));
+}
+
+TEST_F(FirmwareUpgradeTest, AnUnreadableStatusDuringTheUpdateIsAFailure) {
+  updateStatus = {{Updating(3, 30), 0}, {kStatusNotRead, kStatusNotRead}};
+  Run();
+  EXPECT_EQ(EntriesStartingWith(journal, "tell"),
+            (Journal{"tell: Failed to update.\nPlease restart HVX-40."}));
+  EXPECT_EQ(CurrentController(), nullptr);
+}
+
+TEST_F(FirmwareUpgradeTest, AFailedSendIsToldAndEndsTheInstallationWithoutFollowing) {
+  sendAccepted = false;
+  Run();
+  EXPECT_TRUE(EntriesStartingWith(journal, "status").empty());
+  const Journal ending(journal.end() - 6, journal.end());
+  EXPECT_EQ(ending, (Journal{"output C:\\fw\\hvx.rfw as output", "tell: Failed to output file",
+                             "log: Output File",
+                             "tell: Failed to update.\nPlease restart HVX-40.", "unload new",
+                             "box close"}));
+  EXPECT_EQ(clock.sleeps, (std::vector<uint32_t>{3000, 3000}));
+}
+
+TEST_F(FirmwareUpgradeTest, AMachineThatNeverFinishesCountsAsUpdatedAfterSixtyOneWaits) {
+  updateStatus = {{Updating(4, 60), 0}};
+  Run();
+  EXPECT_EQ(EntriesStartingWith(journal, "status").size(), 61u);
+  EXPECT_EQ(EntriesStartingWith(journal, "bar 75").size(), 61u);
+  std::vector<uint32_t> expected{3000};
+  expected.insert(expected.end(), 61, 1000);
+  EXPECT_EQ(clock.sleeps, expected);
+  EXPECT_EQ(EntriesStartingWith(journal, "inform"),
+            (Journal{"inform: Success to update.\nPlease restart HVX-40."}));
+}
+
+TEST_F(FirmwareUpgradeTest, ProgressOfEightyFiveFinishesAfterAPause) {
+  updateStatus = {{Updating(5, 84), 0}, {Updating(5, 85), 0}};
+  Run();
+  EXPECT_EQ(EntriesStartingWith(journal, "bar"),
+            (Journal{"bar 0", "bar 10", "bar 99", "bar 100"}));
+  EXPECT_EQ(clock.sleeps, (std::vector<uint32_t>{3000, 1000, 1500}));
+}
+
+TEST_F(FirmwareUpgradeTest, ALibraryThatCannotBeLoadedAgainEndsInFailureWithoutACrash) {
+  newWrapperLoads = false;
+  Run();
+  EXPECT_EQ(EntriesStartingWith(journal, "tell"),
+            (Journal{"tell: Failed to output file",
+                     "tell: Failed to update.\nPlease restart HVX-40."}));
+  EXPECT_TRUE(EntriesStartingWith(journal, "reconnect").empty());
+  EXPECT_EQ(CurrentController(), nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,53 @@
+#include "info_fixture.h"
+
+#include <algorithm>
+#include <cstring>
+
+bool CRecordedFileBoxes::AskOpenPath(const std::string& filter, std::string& path) {
+  lastFilter = filter;
+  journal_.push_back("open box");
+  if (chosenPath.empty()) return false;
+  path = chosenPath;
+  return true;
+}
+
+bool CRecordedFileBoxes::AskSavePath(const std::string& filter,
+                                     const std::string& defaultExtension, std::string& path) {
+  lastFilter = filter;
+  lastDefaultExtension = defaultExtension;
+  journal_.push_back("save box");
+  if (chosenPath.empty()) return false;
+  path = chosenPath;
+  return true;
+}
+
+bool CMemoryFiles::Fails(const std::string& path) const {
+  return std::find(failing.begin(), failing.end(), path) != failing.end();
+}
+
+FileFault CMemoryFiles::Write(const std::string& path, const void* data, size_t length) {
+  if (Fails(path)) return FileFault::kAccessDenied;
+  const uint8_t* bytes = static_cast<const uint8_t*>(data);
+  files[path] = length == 0 ? std::vector<uint8_t>() : std::vector<uint8_t>(bytes, bytes + length);
+  journal_.push_back("write " + path + " " + std::to_string(length));
+  return FileFault::kNone;
+}
+
+FileFault CMemoryFiles::ReadPrefix(const std::string& path, size_t maxBytes,
+                                   std::vector<uint8_t>& bytes, bool& longer) {
+  auto found = files.find(path);
+  if (Fails(path) || found == files.end()) return FileFault::kNotFound;
+  const std::vector<uint8_t>& all = found->second;
+  const size_t count = std::min(maxBytes, all.size());
+  bytes.assign(all.begin(), all.begin() + static_cast<long>(count));
+  longer = all.size() > maxBytes;
+  return FileFault::kNone;
+}
+
+Journal EntriesStartingWith(const Journal& journal, const std::string& prefix) {
+  Journal found;
+  for (const std::string& entry : journal) {
+    if (entry.compare(0, prefix.size(), prefix) == 0) found.push_back(entry);
+  }
+  return found;
+}

@@ -1,0 +1,123 @@
+// Parameter Get and Put: the image goes byte for byte between machine and file, the 10,000-byte
+// limits hold, and every outcome is logged or shown as the engineer expects.
+#include <cstring>
+
+#include "../../../tool/pages/info/parameter_transfer.h"
+#include "info_fixture.h"
+
+using testing::_;
+using testing::Return;
+
+namespace {
+
+std::vector<uint8_t> Pattern(size_t size) {
+  std::vector<uint8_t> bytes(size);
+  for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<uint8_t>(i * 7 + 3);
+  return bytes;
+}
+
+auto DeliverArea(std::vector<uint8_t> area) {
+  return [area](void* buffer, int size) {
+    if (static_cast<int>(area.size()) > size) return -1;
+    std::memcpy(buffer, area.data(), area.size());
+    return static_cast<int>(area.size());
+  };
+}
+
+class ParameterTransferTest : public InfoPageFixture {
+ protected:
+  CParameterTransfer transfer{Source(), fileBoxes, files, boxes, log, cursor};
+};
+
+TEST_F(ParameterTransferTest, GetSavesTheDeliveredBytesUnchanged) {
+  const std::vector<uint8_t> area = Pattern(2048);
+  fileBoxes.chosenPath = "C:\\p\\machine.prm";
+  EXPECT_CALL(fake, GetParameters(_, 10000)).WillOnce(DeliverArea(area));
+  transfer.Get();
+  EXPECT_EQ(files.files["C:\\p\\machine.prm"], area);
+  EXPECT_EQ(fileBoxes.lastFilter, "all *.*|*.*||");
+  EXPECT_EQ(fileBoxes.lastDefaultExtension, "");
+  EXPECT_EQ(journal, (Journal{"save box", "write C:\\p\\machine.prm 0", "cursor: wait",
+                              "write C:\\p\\machine.prm 2048", "log: Saved Parameter",
+                              "cursor: back"}));
+}
+
+TEST_F(ParameterTransferTest, GetFailureLeavesTheCreatedFileEmpty) {
+  fileBoxes.chosenPath = "p.prm";
+  files.files["p.prm"] = Pattern(10);
+  EXPECT_CALL(fake, GetParameters(_, _)).WillOnce(Return(-1));
+  transfer.Get();
+  EXPECT_TRUE(files.files["p.prm"].empty());
+  EXPECT_EQ(EntriesStartingWith(journal, "log"), (Journal{"log: Failed to get the parameter"}));
+}
+
+TEST_F(ParameterTransferTest, GetWithoutAWrapperIsAFailure) {
+  CParameterTransfer orphan{[] { return static_cast<CHVXController*>(nullptr); }, fileBoxes,
+                            files, boxes, log, cursor};
+  fileBoxes.chosenPath = "p.prm";
+  orphan.Get();
+  EXPECT_EQ(EntriesStartingWith(journal, "log"), (Journal{"log: Failed to get the parameter"}));
+}
+
+TEST_F(ParameterTransferTest, GetStopsBeforeTheMachineWhenTheFileCannotBeCreatedOrNoneIsChosen) {
+  EXPECT_CALL(fake, GetParameters(_, _)).Times(0);
+  transfer.Get();
+  fileBoxes.chosenPath = "Z:\\ro.prm";
+  files.failing.push_back("Z:\\ro.prm");
+  transfer.Get();
+  EXPECT_EQ(journal, (Journal{"save box", "save box", "file error: Z:\\ro.prm"}));
+}
+
+TEST_F(ParameterTransferTest, PutSendsTheFileAndThenTellsAboutTheRestart) {
+  const std::vector<uint8_t> image = Pattern(2048);
+  files.files["in.prm"] = image;
+  fileBoxes.chosenPath = "in.prm";
+  std::vector<uint8_t> sent;
+  EXPECT_CALL(fake, PutParameters(_, 2048)).WillOnce([&](const void* data, int length) {
+    const uint8_t* bytes = static_cast<const uint8_t*>(data);
+    sent.assign(bytes, bytes + length);
+    return true;
+  });
+  transfer.Put();
+  EXPECT_EQ(sent, image);
+  EXPECT_EQ(fileBoxes.lastFilter, "all *.*|*.*||");
+  EXPECT_EQ(journal,
+            (Journal{"open box", "cursor: wait", "log: Put Parameter",
+                     "inform: Put the parameter.\nthe machine restarts, then pramater will be "
+                     "replaced.",
+                     "cursor: back"}));
+}
+
+TEST_F(ParameterTransferTest, RefusedPutIsOnlyLogged) {
+  files.files["in.prm"] = Pattern(100);
+  fileBoxes.chosenPath = "in.prm";
+  EXPECT_CALL(fake, PutParameters(_, 100)).WillOnce(Return(false));
+  transfer.Put();
+  EXPECT_EQ(journal, (Journal{"open box", "cursor: wait", "log: Failed to put the parameter",
+                              "cursor: back"}));
+}
+
+TEST_F(ParameterTransferTest, PutTakesAFileOfTheLimitWholeAndRefusesALongerOne) {
+  files.files["full.prm"] = Pattern(10000);
+  fileBoxes.chosenPath = "full.prm";
+  EXPECT_CALL(fake, PutParameters(_, 10000)).WillOnce(Return(true));
+  transfer.Put();
+
+  journal.clear();
+  files.files["long.prm"] = Pattern(10001);
+  fileBoxes.chosenPath = "long.prm";
+  EXPECT_CALL(fake, PutParameters(_, _)).Times(0);
+  transfer.Put();
+  EXPECT_EQ(journal, (Journal{"open box", "log: Failed to put the parameter",
+                              "tell: The parameter file is larger than 10000 bytes."}));
+}
+
+TEST_F(ParameterTransferTest, PutStopsOnAnUnreadableFileOrACancel) {
+  EXPECT_CALL(fake, PutParameters(_, _)).Times(0);
+  transfer.Put();
+  fileBoxes.chosenPath = "missing.prm";
+  transfer.Put();
+  EXPECT_EQ(journal, (Journal{"open box", "open box", "file error: missing.prm"}));
+}
+
+}  // namespace

@@ -1,0 +1,129 @@
+// System Report: the text the engineer sees, its trailer by machine state, the failure message,
+// the log lines around the viewer, and saving with the ".*" rule.
+#include "../../../tool/pages/info/report_file.h"
+#include "../../../tool/pages/info/system_report.h"
+#include "info_fixture.h"
+
+using testing::_;
+using testing::Return;
+
+namespace {
+
+const ReportTime kDecemberSeventh{2026, 12, 7, 6, 5};
+
+// GetSystemReport delivering text with its terminating zero, as the library does.
+auto DeliverReport(std::string text) {
+  return [text](char* buffer, int size) {
+    std::string withZero = text + '\0';
+    if (static_cast<int>(withZero.size()) > size) return -1;
+    std::copy(withZero.begin(), withZero.end(), buffer);
+    return static_cast<int>(withZero.size());
+  };
+}
+
+class SystemReportTest : public InfoPageFixture {
+ protected:
+  std::string Fetch(uint32_t stateWord) {
+    ON_CALL(fake, GetStatus(_, _)).WillByDefault(hvxtest::ReturnStatus(stateWord));
+    report.Get();
+    return viewer.shown.empty() ? "(no viewer)" : viewer.shown.back();
+  }
+
+  CSystemReport report{Source(), boxes, log, viewer, [] { return kDecemberSeventh; }};
+};
+
+TEST_F(SystemReportTest, ShowsTheReportWithTheDateLineBetweenTwoLogLines) {
+  EXPECT_CALL(fake, GetSystemReport(_, 1000000)).WillOnce(DeliverReport("Serial: X\r\n"));
+  EXPECT_EQ(Fetch(0x2), "Serial: X\r\n\n2026-12-7 6:5");
+  EXPECT_EQ(journal, (Journal{"log: Opened report", "viewer", "log: Opened report"}));
+}
+
+TEST_F(SystemReportTest, MarksTheReportOnlyWhileTheMachineInitialises) {
+  ON_CALL(fake, GetSystemReport(_, _)).WillByDefault(DeliverReport("R"));
+  for (uint32_t state : {0u, 1u, 8u, 9u, 0x20000u | 1u}) {
+    EXPECT_EQ(Fetch(state), "R\n -- THIS REPORT IS IN INITIALIZING -- \n2026-12-7 6:5")
+        << "state word " << state;
+  }
+  for (uint32_t state : {2u, 3u, 4u, 10u, 11u, 0x81000000u | 2u}) {
+    EXPECT_EQ(Fetch(state), "R\n2026-12-7 6:5") << "state word " << state;
+  }
+  EXPECT_EQ(std::string("\n -- THIS REPORT IS IN INITIALIZING -- ").size(), 39u);
+}
+
+TEST_F(SystemReportTest, AddsNothingWhenTheStatusCannotBeRead) {
+  ON_CALL(fake, GetSystemReport(_, _)).WillByDefault(DeliverReport("Report"));
+  ON_CALL(fake, GetStatus(_, _)).WillByDefault(hvxtest::ReturnStatusNotRead());
+  report.Get();
+  ASSERT_EQ(viewer.shown.size(), 1u);
+  EXPECT_EQ(viewer.shown[0], "Report");
+}
+
+TEST_F(SystemReportTest, DateLineHasNoLeadingZeros) {
+  EXPECT_EQ(CSystemReport::Trailer(2, ReportTime{2027, 1, 2, 0, 9}), "\n2027-1-2 0:9");
+  EXPECT_EQ(CSystemReport::Trailer(2, ReportTime{2026, 11, 30, 23, 59}), "\n2026-11-30 23:59");
+}
+
+TEST_F(SystemReportTest, RefusedReportIsToldAndNotShown) {
+  EXPECT_CALL(fake, GetSystemReport(_, _)).WillOnce(Return(-1));
+  EXPECT_CALL(fake, GetStatus(_, _)).Times(0);
+  report.Get();
+  EXPECT_EQ(journal, (Journal{"tell: Failed to get system report"}));
+}
+
+TEST_F(SystemReportTest, TextEndsAtTheFirstZeroByteOrTheDeliveredCount) {
+  const char delivered[] = {'a', 'b', '\0', 'c', 'd'};
+  EXPECT_EQ(CSystemReport::DeliveredText(delivered, 5, 5), "ab");
+  EXPECT_EQ(CSystemReport::DeliveredText("abcdef", 3, 7), "abc");
+  EXPECT_EQ(CSystemReport::DeliveredText("abcdef", 9, 4), "abcd");
+  EXPECT_EQ(CSystemReport::DeliveredText("abc", 0, 4), "");
+}
+
+TEST_F(SystemReportTest, WithoutAWrapperTheViewerOpensEmpty) {
+  CSystemReport orphan{[] { return static_cast<CHVXController*>(nullptr); }, boxes, log, viewer,
+                       [] { return kDecemberSeventh; }};
+  orphan.Get();
+  ASSERT_EQ(viewer.shown.size(), 1u);
+  EXPECT_EQ(viewer.shown[0], "");
+}
+
+class ReportSaveTest : public InfoPageFixture {};
+
+TEST_F(ReportSaveTest, WritesTheTextWithTheTextFilterAndTheWildcardDefaultExtension) {
+  fileBoxes.chosenPath = "C:\\r\\report.txt";
+  EXPECT_TRUE(SaveReportText(fileBoxes, files, "line 1\r\nline 2"));
+  EXPECT_EQ(fileBoxes.lastFilter, "Text file (*.txt)|*.txt|all |*.*||");
+  EXPECT_EQ(fileBoxes.lastDefaultExtension, "*");
+  const std::string written(files.files["C:\\r\\report.txt"].begin(),
+                            files.files["C:\\r\\report.txt"].end());
+  EXPECT_EQ(written, "line 1\r\nline 2");
+}
+
+TEST_F(ReportSaveTest, DropsTheWildcardExtensionTheBoxAdded) {
+  fileBoxes.chosenPath = "C:\\r\\report.*";
+  EXPECT_TRUE(SaveReportText(fileBoxes, files, "x"));
+  EXPECT_EQ(files.files.count("C:\\r\\report"), 1u);
+  EXPECT_EQ(files.files.count("C:\\r\\report.*"), 0u);
+
+  EXPECT_EQ(WithoutWildcardExtension("a.*"), "a");
+  EXPECT_EQ(WithoutWildcardExtension(".*"), ".*");
+  EXPECT_EQ(WithoutWildcardExtension("a.*.txt"), "a.*.txt");
+  EXPECT_EQ(WithoutWildcardExtension("a.txt"), "a.txt");
+}
+
+TEST_F(ReportSaveTest, WritesOnlyUpToTheFirstZeroByte) {
+  fileBoxes.chosenPath = "r.txt";
+  SaveReportText(fileBoxes, files, std::string("abc\0def", 7));
+  EXPECT_EQ(files.files["r.txt"], (std::vector<uint8_t>{'a', 'b', 'c'}));
+}
+
+TEST_F(ReportSaveTest, CancelWritesNothingAndAFileErrorIsShown) {
+  EXPECT_FALSE(SaveReportText(fileBoxes, files, "x"));
+  EXPECT_TRUE(files.files.empty());
+
+  fileBoxes.chosenPath = "Z:\\locked.txt";
+  files.failing.push_back("Z:\\locked.txt");
+  EXPECT_FALSE(SaveReportText(fileBoxes, files, "x"));
+  EXPECT_EQ(journal.back(), "file error: Z:\\locked.txt");
+}
+
+}  // namespace
