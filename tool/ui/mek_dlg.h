@@ -1,10 +1,17 @@
-// A minimal main window: it runs the device manager at start-up and on its "Device Manager"
-// button, hosts the log panel, and releases the controller wrapper when it closes. The status
-// display, the jog controls and the tab pages live in the full main window.
+// The service tool's main window: the attached machine's identity, status, sensors and
+// position, refreshed every 500 ms; the jog, spindle and STOP controls; the four tab pages and
+// the log panel; and the device manager at start-up and on demand. The decisions live in
+// CMainWindowLogic; this class moves values between it and the controls.
 #pragma once
 
 #include "dialog/dialog.h"
+#include "jog_tooltips_window.h"
 #include "log_dlg.h"
+#include "main/main_window_logic.h"
+#include "main/win32_key_state.h"
+#include "main_window_sinks.h"
+#include "manager_recall.h"
+#include "tab_pages.h"
 
 class CMEKDlg : public CDialog {
  public:
@@ -13,13 +20,36 @@ class CMEKDlg : public CDialog {
  protected:
   bool OnInit() override;
   bool OnCommand(int id, int code, HWND control) override;
+  bool OnNotify(int id, NMHDR* header, LRESULT& result) override;
+  void OnTimer(UINT_PTR id) override;
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  // Enter does nothing; only Esc and the close box end the window (and the program).
   void OnOK() override {}
   void OnDestroy() override;
 
  private:
-  void RunDeviceManager(bool autoConnect);
-  void ShowDeviceName();
+  void SetIcons();
+  bool RunDeviceManager(bool autoConnect);
+  void DeviceManagerAction(bool byEngineer);
+  void OpenDeviceManagerWithoutWrapper();
+  void CreateLogPanel();
+  void GrowToShow(const RECT& panel);
+  void ShowTitle();
+  void StartTicking();
+  void StopTicking();
+  bool OnMachineControl(int id);
+  void ShowFields();
+  void ApplyConnected();
+  bool PaintMinimised();
 
+  HICON icon_ = nullptr;
+  UINT_PTR timer_ = 0;
   CLogDlg log_;
-  bool connected_ = false;
+  CLogPanelSink logSink_{log_};
+  CMessageBoxSink boxes_;
+  CWin32KeyState keys_;
+  CMainWindowLogic logic_;
+  CTabPages pages_{log_};
+  CJogTooltips tooltips_;
+  CManagerRecall recall_;
 };

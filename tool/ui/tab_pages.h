@@ -1,0 +1,33 @@
+// The main window's tab control and its four pages: built at start-up, one page shown per tab,
+// and the pages' machine buttons following the window's connected flag.
+#pragma once
+
+#include <windows.h>
+
+#include "dialog/controls.h"
+#include "tab_page_set.h"
+
+class CTabPages {
+ public:
+  explicit CTabPages(CLogDlg& log) : pages_(MakeTabPages(log)) {}
+
+  // Creates the pages over the window, places them, inserts the tabs, gives the pages the tab
+  // background and shows the first.
+  void Build(HWND window, int tabControlId);
+
+  // Shows the page of the selected tab and hides the others.
+  void ShowSelected();
+
+  void EnableMachineControls(bool enable);
+
+  HWND PageWindow(int index) const;
+
+ private:
+  void CreatePages(HWND window);
+  void PlacePages();
+  void InsertTabs();
+  void ThemePages();
+
+  TabPageSet pages_;
+  CTabControl tabs_;
+};
