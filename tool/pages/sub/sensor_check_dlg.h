@@ -1,0 +1,30 @@
+// CSensorCheckDlg: the modal "Senser Check" box (template 151). Start runs the check on a 300 ms
+// timer; each sensor's check box appears once the sensor has switched on and off again. Exit
+// closes the box at any step; a move already under way continues on the machine.
+//   CSensorCheckDlg box;  box.DoModal(pageHandle);
+#pragma once
+
+#include "../../ui/dialog/dialog.h"
+#include "sensor_check.h"
+
+class CSensorCheckDlg : public CDialog {
+ public:
+  CSensorCheckDlg();
+
+  const CSensorCheck& Check() const { return check_; }
+
+ protected:
+  bool OnInit() override;
+  void OnOK() override;      // "Start"
+  void OnCancel() override;  // "Exit" and the close box
+  void OnTimer(UINT_PTR id) override;
+
+ private:
+  void RunTick();
+  void StopTickTimer();
+  void ShowCheck();
+
+  CPageMachine machine_;
+  CSensorCheck check_;
+  UINT_PTR timerId_ = 0;
+};
