@@ -127,3 +127,13 @@ TEST_F(ReportSaveTest, CancelWritesNothingAndAFileErrorIsShown) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ReportViewerText, BreaksTheAppendedLinesWithoutDoublingExistingBreaks) {
+  EXPECT_EQ(WithWindowsLineBreaks("a\r\nb\n -- M -- \n2026-1-2 3:4"),
+            "a\r\nb\r\n -- M -- \r\n2026-1-2 3:4");
+  EXPECT_EQ(WithWindowsLineBreaks("\n"), "\r\n");
+}
+
+}  // namespace

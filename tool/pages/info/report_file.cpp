@@ -28,3 +28,13 @@ bool SaveReportText(IFileBoxes& boxes, IPageFiles& files, const std::string& tex
   }
   return true;
 }
+
+std::string WithWindowsLineBreaks(const std::string& text) {
+  std::string shown;
+  shown.reserve(text.size() + text.size() / 16);
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) shown += '\r';
+    shown += text[i];
+  }
+  return shown;
+}

@@ -12,3 +12,8 @@ std::string WithoutWildcardExtension(const std::string& path);
 // Asks for the path and writes the text up to its first zero byte. False when the engineer
 // cancelled or the file could not be written (the file-error box has then been shown).
 bool SaveReportText(IFileBoxes& boxes, IPageFiles& files, const std::string& text);
+
+// The text as the viewer's edit shows it: an edit field breaks lines only at CR LF, while the
+// lines the tool appends to the report start with a bare LF. The saved file keeps the text as
+// it came.
+std::string WithWindowsLineBreaks(const std::string& text);

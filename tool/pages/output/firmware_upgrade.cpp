@@ -3,14 +3,15 @@
 #include "../info/current_controller.h"
 #include "update_follow.h"
 
+const char kInstallWarningText[] =
+    "Installing firmware...\r\nDo not switch off the power or\r\n"
+    "disconnect the cable until finishing installation.";
+
 namespace {
 
 const char kStatusFailedText[] = "getting system status was failed";
 const char kUpdateModeFailedText[] =
     "Failed to enter updatemode\r\nRestart HVX-40 and try it again.";
-const char kInstallingText[] =
-    "Installing firmware...\r\nDo not switch off the power or\r\n"
-    "disconnect the cable until finishing installation.";
 const char kSuccessText[] = "Success to update.\nPlease restart HVX-40.";
 const char kUpdatedLog[] = "Updated Firmware";
 const char kFailureText[] = "Failed to update.\nPlease restart HVX-40.";
@@ -63,7 +64,7 @@ bool CFirmwareUpgrade::EnterUpdateMode() {
 }
 
 void CFirmwareUpgrade::OpenBox() {
-  s_.box.Open(kInstallingText);
+  s_.box.Open(kInstallWarningText);
   s_.box.SetProgress(0);
   s_.box.SetRange(0, 100);
 }

@@ -16,3 +16,6 @@ class IInstallBox {
   // Destroys the box and enables the main window again; harmless when it is not open.
   virtual void Close() = 0;
 };
+
+// The warning the box shows for the whole installation.
+extern const char kInstallWarningText[];

@@ -1,0 +1,76 @@
+#include "info_dlg.h"
+
+#include "../../resources/resource.h"
+#include "../../wrapper/controller_holder.h"
+#include "parameter_clear.h"
+#include "parameter_transfer.h"
+#include "report_dlg.h"
+#include "serial_write.h"
+#include "system_report.h"
+#include "win32_page_files.h"
+
+namespace {
+
+// The viewer runs modally over the page, so the main window waits until it is closed.
+class CModalReportViewer : public IReportViewer {
+ public:
+  explicit CModalReportViewer(CDialog& page) : page_(page) {}
+  void Show(const std::string& text) override {
+    CReportDlg viewer(text);
+    viewer.DoModal(page_.Handle());
+  }
+
+ private:
+  CDialog& page_;
+};
+
+}  // namespace
+
+CInfoDlg::CInfoDlg(CLogWindow* log)
+    : CDialog(IDD_INFO_PAGE),
+      machine_(CurrentController),
+      log_(log, LogPrefix::kDeviceName, machine_) {}
+
+void CInfoDlg::DoDataExchange(CFieldExchange& fx) { fx.Text(IDC_INFO_SERIAL, serial_); }
+
+bool CInfoDlg::OnCommand(int id, int code, HWND /*control*/) {
+  if (code != BN_CLICKED) return false;
+  switch (id) {
+    case IDC_INFO_REPORT_GET: OnReportGet(); return true;
+    case IDC_INFO_PARAM_GET: OnParameterGet(); return true;
+    case IDC_INFO_PARAM_PUT: OnParameterPut(); return true;
+    case IDC_INFO_CLEAR_ALL: OnClearAll(); return true;
+    case IDC_INFO_CLEAR_USER: OnClearUser(); return true;
+    case IDC_INFO_SERIAL_WRITE: OnSerialWrite(); return true;
+    default: return false;
+  }
+}
+
+void CInfoDlg::OnReportGet() {
+  CModalReportViewer viewer(*this);
+  CSystemReport report(CurrentController, boxes_, log_, viewer, LocalReportTime);
+  report.Get();
+}
+
+void CInfoDlg::OnParameterGet() {
+  CWin32FileBoxes fileBoxes(*this);
+  CWin32PageFiles files;
+  CWin32BusyCursor cursor;
+  CParameterTransfer(CurrentController, fileBoxes, files, boxes_, log_, cursor).Get();
+}
+
+void CInfoDlg::OnParameterPut() {
+  CWin32FileBoxes fileBoxes(*this);
+  CWin32PageFiles files;
+  CWin32BusyCursor cursor;
+  CParameterTransfer(CurrentController, fileBoxes, files, boxes_, log_, cursor).Put();
+}
+
+void CInfoDlg::OnClearAll() { CParameterClear(CurrentController, boxes_, log_).ClearAll(); }
+
+void CInfoDlg::OnClearUser() { CParameterClear(CurrentController, boxes_, log_).ClearUser(); }
+
+void CInfoDlg::OnSerialWrite() {
+  if (!UpdateData(true)) return;
+  CSerialWrite(CurrentController, boxes_, log_).Write(serial_);
+}

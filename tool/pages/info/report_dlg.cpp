@@ -1,0 +1,28 @@
+#include "report_dlg.h"
+
+#include "../../resources/resource.h"
+#include "report_file.h"
+#include "win32_page_files.h"
+
+CReportDlg::CReportDlg(const std::string& text) : CDialog(IDD_REPORT), text_(text) {
+  FilterEnterAndEscape();
+}
+
+bool CReportDlg::OnInit() {
+  CDialog::OnInit();
+  SetItemText(IDC_REPORT_TEXT, WithWindowsLineBreaks(text_));
+  return true;
+}
+
+bool CReportDlg::OnCommand(int id, int code, HWND /*control*/) {
+  if (id != IDC_REPORT_SAVE || code != BN_CLICKED) return false;
+  OnSave();
+  return true;
+}
+
+// The viewer stays open whether the file was written or not.
+void CReportDlg::OnSave() {
+  CWin32FileBoxes boxes(*this);
+  CWin32PageFiles files;
+  SaveReportText(boxes, files, text_);
+}

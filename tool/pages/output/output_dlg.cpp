@@ -1,0 +1,62 @@
+#include "output_dlg.h"
+
+#include "../info/win32_page_files.h"
+#include "../../resources/resource.h"
+#include "../../wrapper/controller_holder.h"
+#include "data_file_sender.h"
+#include "firmware_upgrade.h"
+#include "install_box_window.h"
+
+namespace {
+
+ReconnectHook& LibraryReconnect() {
+  static ReconnectHook hook;
+  return hook;
+}
+
+}  // namespace
+
+COutputDlg::COutputDlg(CLogWindow* log)
+    : CDialog(IDD_OUTPUT_PAGE),
+      machine_(CurrentController),
+      log_(log, LogPrefix::kDeviceName, machine_) {}
+
+void COutputDlg::SetLibraryReconnect(ReconnectHook hook) { LibraryReconnect() = hook; }
+
+bool COutputDlg::SendDataFile(const std::string& path) {
+  return CDataFileSender(machine_, boxes_, log_).SendDataFile(path);
+}
+
+bool COutputDlg::OnCommand(int id, int code, HWND /*control*/) {
+  if (code != BN_CLICKED) return false;
+  switch (id) {
+    case IDC_OUTPUT_BROWSE_DATA: OnChooseDataFile(); return true;
+    case IDC_OUTPUT_BROWSE_FIRMWARE: OnChooseFirmwareFile(); return true;
+    case IDC_OUTPUT_SEND: SendDataFile(paths_.DataPath()); return true;
+    case IDC_OUTPUT_UPGRADE: OnUpgrade(); return true;
+    default: return false;
+  }
+}
+
+void COutputDlg::OnChooseDataFile() {
+  CWin32FileBoxes fileBoxes(*this);
+  if (paths_.ChooseDataFile(fileBoxes)) ShowPaths();
+}
+
+void COutputDlg::OnChooseFirmwareFile() {
+  CWin32FileBoxes fileBoxes(*this);
+  if (paths_.ChooseFirmwareFile(fileBoxes)) ShowPaths();
+}
+
+void COutputDlg::ShowPaths() {
+  SetItemText(IDC_OUTPUT_DATA_PATH, paths_.DataPath());
+  SetItemText(IDC_OUTPUT_FIRMWARE_PATH, paths_.FirmwarePath());
+}
+
+void COutputDlg::OnUpgrade() {
+  CHolderLibraryReload reload(PageClock(), LibraryReconnect());
+  CInstallBoxWindow box(*this);
+  CFirmwareUpgrade upgrade(
+      UpgradeSeams{CurrentController, machine_, boxes_, log_, PageClock(), reload, box});
+  upgrade.Run(paths_.FirmwarePath());
+}
