@@ -47,17 +47,28 @@ class EmulatorTest : public ::testing::Test {
     return GetTickCount() - start;
   }
 
+  // A short move from wherever the machine stands, so that it ends within a second.
+  AxisVector NearbyTarget(int32_t dx, int32_t dz) {
+    AxisVector start = {};
+    EXPECT_TRUE(library.control->GetCurrentPosition(&start));
+    start.value[0] += dx;
+    start.value[2] -= dz;
+    journal.Mark();
+    return start;
+  }
+
   // Polls the position until the machine stands at the target, for at most 10 s.
-  bool WaitForPosition(const AxisVector& target) {
+  ::testing::AssertionResult WaitForPosition(const AxisVector& target) {
+    AxisVector now = {};
     for (int i = 0; i < 200; ++i) {
-      AxisVector now = {};
       if (library.control->GetCurrentPosition(&now) &&
           std::memcmp(now.value, target.value, sizeof now.value) == 0) {
-        return true;
+        return ::testing::AssertionSuccess();
       }
       Sleep(50);
     }
-    return false;
+    return ::testing::AssertionFailure() << "the machine stands at " << now.value[0] << ", "
+                                         << now.value[1] << ", " << now.value[2];
   }
 
   CJournalFile journal;

@@ -4,9 +4,6 @@
 
 namespace {
 
-// Near the machine's starting point (0, 152400, 0), so the move ends within a second or two.
-const AxisVector kTarget = {{1000, 152000, -500, 0, 0, 0}};
-
 std::string MoveRecordHex(const AxisVector& target, unsigned speed, bool bigEndian) {
   std::string hex = Hex16(speed, bigEndian) + Hex16(0, bigEndian);
   for (int32_t value : target.value) hex += Hex32(static_cast<uint32_t>(value), bigEndian);
@@ -46,12 +43,13 @@ TEST_F(EmulatorTest, StatusIsOneEightByteControlRead) {
 }
 
 TEST_F(EmulatorTest, MoveToSendsTheMoveRecordAndTheMachineGetsThere) {
-  ASSERT_TRUE(library.control->MoveTo(&kTarget, 100));
+  AxisVector target = NearbyTarget(1000, 500);
+  ASSERT_TRUE(library.control->MoveTo(&target, 100));
   std::vector<std::string> lines = journal.LinesSinceMark();
   ASSERT_GE(lines.size(), 2u);
-  EXPECT_EQ(lines[0], "W 0263 " + MoveRecordHex(kTarget, 100, false));
+  EXPECT_EQ(lines[0], "W 0263 " + MoveRecordHex(target, 100, false));
   EXPECT_EQ(lines[1], "R 0001 8");  // the acceptance wait polls the status
-  EXPECT_TRUE(WaitForPosition(kTarget));
+  EXPECT_TRUE(WaitForPosition(target));
 }
 
 TEST_F(EmulatorTest, QueriesWriteTheCommandAndReadTheReplyThroughTheReplyCommand) {
