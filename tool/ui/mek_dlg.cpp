@@ -138,6 +138,10 @@ bool CMEKDlg::OnMachineControl(int id) {
     case IDC_MAIN_STOP:
       logic_.OnStop();
       return true;
+    case IDC_MAIN_STEP_1: case IDC_MAIN_STEP_10: case IDC_MAIN_STEP_100:
+    case IDC_MAIN_LOW_SPEED: case IDC_MAIN_HIGH_SPEED:
+      logic_.OnStepRadioClicked(ReadStepRadios(*this));
+      return true;
     default:
       return false;
   }

@@ -87,7 +87,7 @@ void CJogControl::RunKeyChords(const IKeyState& keys, const StepRadios& radios) 
 }
 
 void CJogControl::RunContinuous(const StepRadios& radios, const JogButtonStates& buttons) {
-  m_stepMode = !IsSpeedModeSelected(radios);
+  FollowStepRadios(radios);
   if (m_stepMode) return;
   bool releasedSeen = false;
   for (size_t i = 0; i < buttons.size(); ++i) {

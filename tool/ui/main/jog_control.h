@@ -30,6 +30,9 @@ class CJogControl {
   // Every chord whose two keys are down runs its jog, in a fixed order, several per tick.
   void RunKeyChords(const IKeyState& keys, const StepRadios& radios);
 
+  // The step mode that the radio buttons call for: single steps unless a speed mode is chosen.
+  void FollowStepRadios(const StepRadios& radios) { m_stepMode = !IsSpeedModeSelected(radios); }
+
   // The tick's rule: set the step mode from the radio buttons, start the move of a held button
   // in the speed modes, and stop the machine once a jog button is found released.
   void RunContinuous(const StepRadios& radios, const JogButtonStates& buttons);

@@ -43,6 +43,10 @@ class CMainWindowLogic {
   void DeviceManagerClosed(bool connected);
 
   void OnJogButton(int controlId, const StepRadios& radios);
+  // A "Cursor Steps" radio button was clicked. The step mode follows at once rather than at the
+  // next tick, so that a jog click soon after choosing a speed mode cannot start a move to the
+  // end of travel that no button release would stop.
+  void OnStepRadioClicked(const StepRadios& radios) { m_jog.FollowStepRadios(radios); }
   void OnSpindleBox(bool nowChecked);
   void OnSpindleStep(int controlId);
   void OnStop();
