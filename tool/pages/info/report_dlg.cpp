@@ -11,7 +11,10 @@ CReportDlg::CReportDlg(const std::string& text) : CDialog(IDD_REPORT), text_(tex
 bool CReportDlg::OnInit() {
   CDialog::OnInit();
   SetItemText(IDC_REPORT_TEXT, WithWindowsLineBreaks(text_));
-  return true;
+  // The report opens at its first line with nothing selected, ready to scroll.
+  SetFocus(Item(IDC_REPORT_TEXT));
+  SendMessageA(Item(IDC_REPORT_TEXT), EM_SETSEL, 0, 0);
+  return false;
 }
 
 bool CReportDlg::OnCommand(int id, int code, HWND /*control*/) {

@@ -1,0 +1,119 @@
+// The Output page on the emulator: a cutting file reaches the machine byte for byte; a firmware
+// file is installed; a refused image ends in failure, leaves no library behind, and the device
+// manager connects again afterwards.
+#include "../../../tool/resources/resource.h"
+#include "../../../tool/ui/device_manager.h"
+#include "../../../tool/wrapper/controller_holder.h"
+#include "page_host.h"
+#include "window_script.h"
+
+using testing::HasSubstr;
+
+namespace {
+
+class OutputPageWine : public PageHostTest {
+ protected:
+  void SetUp() override {
+    PageHostTest::SetUp();
+    if (HasFatalFailure()) return;
+    output->Show(true);
+  }
+
+  void Choose(int browseButton, const std::string& path) {
+    CWindowScript script({ChooseFile(path)});
+    Click(*output, browseButton);
+    ASSERT_EQ(script.Finish(), "");
+  }
+
+  // Runs the installation; the text of the box that ends it.
+  std::string Upgrade(bool* hostDisabledMeanwhile) {
+    std::string ending;
+    CWindowScript script({OnWindow("Now Installing...",
+                                   [&](HWND box) {
+                                     *hostDisabledMeanwhile = !IsWindowEnabled(host);
+                                     Picture(box, "upfirm_dlg");
+                                   }),
+                          AnswerMessageBox(IDOK, &ending)});
+    Click(*output, IDC_OUTPUT_UPGRADE);
+    EXPECT_EQ(script.Finish(), "");
+    return ending;
+  }
+
+  std::string LibraryFile() const { return TemporaryFolder() + "HVX40CTR.DLL"; }
+};
+
+TEST_F(OutputPageWine, SendDeliversTheChosenFileUnchanged) {
+  std::string told;
+  {
+    CWindowScript script({AnswerMessageBox(IDOK, &told)});
+    Click(*output, IDC_OUTPUT_SEND);
+    ASSERT_EQ(script.Finish(), "");
+  }
+  EXPECT_EQ(told, "Select the file address.");
+  EXPECT_TRUE(Journalled("F ").empty());
+
+  std::string data = "G21\r\nG0 X1 Y2\r\n";
+  for (int byte = 0; byte < 256; ++byte) data += static_cast<char>(byte);
+  const std::string path = TemporaryFolder() + "hvx_cut_part.prn";
+  ASSERT_TRUE(WriteFile(path, data));
+  Choose(IDC_OUTPUT_BROWSE_DATA, path);
+  EXPECT_EQ(output->ItemText(IDC_OUTPUT_DATA_PATH), path);
+  PumpFor(400);
+  Picture(host, "output_page");
+
+  Click(*output, IDC_OUTPUT_SEND);
+  const std::vector<std::string> files = Journalled("F ");
+  ASSERT_EQ(files.size(), 1u);
+  EXPECT_EQ(files[0], "F " + path + " " + Hex(data));
+  EXPECT_THAT(LogText(), HasSubstr("Output File"));
+  EXPECT_EQ(emulator.Dump()["jobs"], "1");
+}
+
+TEST_F(OutputPageWine, InstallsAFirmwareFileAndReportsSuccess) {
+  const std::string image = std::string("HVX40 FIRMWARE 0103\0\x01\x02\xff", 23);
+  const std::string path = TemporaryFolder() + "hvx_firmware.rfw";
+  ASSERT_TRUE(WriteFile(path, image));
+  Choose(IDC_OUTPUT_BROWSE_FIRMWARE, path);
+  EXPECT_EQ(output->ItemText(IDC_OUTPUT_FIRMWARE_PATH), path);
+
+  bool hostDisabled = false;
+  EXPECT_EQ(Upgrade(&hostDisabled), "Success to update.\nPlease restart HVX-40.");
+  EXPECT_TRUE(hostDisabled);
+  EXPECT_TRUE(IsWindowEnabled(host));
+  EXPECT_FALSE(Journalled("W 0277").empty());
+  const std::vector<std::string> files = Journalled("F ");
+  ASSERT_EQ(files.size(), 1u);
+  EXPECT_EQ(files[0], "F " + path + " " + Hex(image));
+  const std::string log = LogText();
+  EXPECT_LT(log.find("Updated Firmware"), log.find("Output File"));  // newest first
+  ASSERT_NE(CurrentController(), nullptr);
+  uint32_t state = 0, handshake = 0;
+  EXPECT_EQ(CurrentController()->GetStatus(&state, &handshake), 1);
+}
+
+TEST_F(OutputPageWine, ARefusedImageFailsAndTheDeviceManagerConnectsAgain) {
+  const std::string path = TemporaryFolder() + "hvx_bad.rfw";
+  ASSERT_TRUE(WriteFile(path, "BAD image"));
+  Choose(IDC_OUTPUT_BROWSE_FIRMWARE, path);
+
+  bool hostDisabled = false;
+  EXPECT_EQ(Upgrade(&hostDisabled), "Failed to update.\nPlease restart HVX-40.");
+  EXPECT_TRUE(IsWindowEnabled(host));
+  EXPECT_EQ(CurrentController(), nullptr);
+  EXPECT_EQ(GetFileAttributesA(LibraryFile().c_str()), INVALID_FILE_ATTRIBUTES)
+      << "the failed installation's library is still in the temporary folder";
+  EXPECT_EQ(LogText().find("Updated Firmware"), std::string::npos);
+
+  CDeviceManager::UseSimulator(true);
+  CDeviceManager manager(true);
+  manager.DoModal(host);
+  CDeviceManager::UseSimulator(false);
+  EXPECT_TRUE(manager.connected());
+  ASSERT_NE(CurrentController(), nullptr);
+  uint32_t state = 0, handshake = 0;
+  ASSERT_EQ(CurrentController()->GetStatus(&state, &handshake), 1);
+  EXPECT_EQ(state & 0xF, 2u) << std::hex << state;
+  EXPECT_EQ(state >> 28, 0u) << "the machine is still in update mode";
+}
+
+}  // namespace
