@@ -28,6 +28,7 @@ bool CMEKDlg::OnInit() {
   // The log panel is made whatever became of the pages: every action of the tool is recorded
   // through it.
   CreateLogPanel();
+  GrowToShow(pages_.FrameRect());
   log_.SetLogName(kModelName);
   logic_.StartUp(connected);
   ShowTitle();

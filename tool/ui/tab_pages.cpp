@@ -53,6 +53,31 @@ void CTabPages::PlacePages() {
     // Above the tab control, whatever order the windows were made in.
     SetWindowPos(page->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOREDRAW);
   }
+  RECT pageRect{client.left + kPageLeft, client.top + kPageTop, client.right + kPageLeft,
+                client.bottom + kPageTop};
+  EncloseInTabs(pageRect);
+}
+
+// The pages keep their fixed offset while the tab control is sized by the window's font, so
+// with small fonts a page would hang out of the tab frame; the frame grows around it instead.
+void CTabPages::EncloseInTabs(const RECT& pageRect) {
+  HWND tabs = tabs_.Handle();
+  if (tabs == nullptr) return;
+  RECT needed = pageRect;
+  SendMessageA(tabs, TCM_ADJUSTRECT, TRUE, reinterpret_cast<LPARAM>(&needed));
+  RECT frame = FrameRect();
+  UnionRect(&frame, &frame, &needed);
+  SetWindowPos(tabs, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+}
+
+RECT CTabPages::FrameRect() const {
+  RECT frame{};
+  HWND tabs = tabs_.Handle();
+  if (tabs == nullptr) return frame;
+  GetWindowRect(tabs, &frame);
+  MapWindowPoints(nullptr, GetParent(tabs), reinterpret_cast<POINT*>(&frame), 2);
+  return frame;
 }
 
 void CTabPages::InsertTabs() {

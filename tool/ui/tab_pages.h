@@ -22,9 +22,13 @@ class CTabPages {
 
   HWND PageWindow(int index) const;
 
+  // The tab control's frame in the window's client coordinates (empty when there is none).
+  RECT FrameRect() const;
+
  private:
   void CreatePages(HWND window);
   void PlacePages();
+  void EncloseInTabs(const RECT& pageRect);
   void InsertTabs();
   void ThemePages();
 
