@@ -29,7 +29,7 @@ class ParameterClearTest : public InfoPageFixture {
     ON_CALL(fake, SetBytePair_0FFD(_, _)).WillByDefault(Return(true));
   }
 
-  CParameterClear clear{Source(), boxes, log};
+  CParameterClear clear{Source(), windows, windows};
 };
 
 TEST_F(ParameterClearTest, ClearAllAsksAndLogsTheOutcome) {
@@ -45,7 +45,7 @@ TEST_F(ParameterClearTest, ClearAllAsksAndLogsTheOutcome) {
 }
 
 TEST_F(ParameterClearTest, AnsweringNoSendsAndLogsNothing) {
-  boxes.answer = false;
+  windows.answer = false;
   EXPECT_CALL(fake, ClearAllParameters()).Times(0);
   EXPECT_CALL(fake, SetShortCode(_)).Times(0);
   clear.ClearAll();
@@ -117,18 +117,9 @@ TEST_F(ParameterClearTest, ARefusedLastStepFailsTheClear) {
   EXPECT_EQ(journal.back(), "log: Failed to clear user's parameters");
 }
 
-TEST_F(ParameterClearTest, WithoutAWrapperBothClearsFail) {
-  CParameterClear orphan{[] { return static_cast<CHVXController*>(nullptr); }, boxes, log};
-  orphan.ClearAll();
-  orphan.ClearUser();
-  EXPECT_EQ(EntriesStartingWith(journal, "log"),
-            (Journal{"log: Failed to clear all parameter",
-                     "log: Failed to clear user's parameters"}));
-}
-
 class SerialWriteTest : public InfoPageFixture {
  protected:
-  CSerialWrite serial{Source(), boxes, log};
+  CSerialWrite serial{Source(), windows, windows};
 };
 
 TEST_F(SerialWriteTest, OnlySevenCharactersAreWritten) {

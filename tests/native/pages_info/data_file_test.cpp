@@ -17,16 +17,16 @@ class OutputFileChoiceTest : public InfoPageFixture {
 };
 
 TEST_F(OutputFileChoiceTest, EachChoiceUsesItsFilterAndKeepsItsPathOnCancel) {
-  fileBoxes.chosenPath = "C:\\jobs\\part.nc";
-  EXPECT_TRUE(paths.ChooseDataFile(fileBoxes));
-  EXPECT_EQ(fileBoxes.lastFilter, "*.prn|*.prn|*.txt|*.txt|*.nc|*.nc|*.all|*.*||");
-  fileBoxes.chosenPath = "C:\\fw\\hvx.rfw";
-  EXPECT_TRUE(paths.ChooseFirmwareFile(fileBoxes));
-  EXPECT_EQ(fileBoxes.lastFilter, "rfw *.rfw|*.rfw||");
+  windows.chosenPath = "C:\\jobs\\part.nc";
+  EXPECT_TRUE(paths.ChooseDataFile(windows));
+  EXPECT_EQ(windows.lastFilter, "*.prn|*.prn|*.txt|*.txt|*.nc|*.nc|*.all|*.*||");
+  windows.chosenPath = "C:\\fw\\hvx.rfw";
+  EXPECT_TRUE(paths.ChooseFirmwareFile(windows));
+  EXPECT_EQ(windows.lastFilter, "rfw *.rfw|*.rfw||");
 
-  fileBoxes.chosenPath.clear();
-  EXPECT_FALSE(paths.ChooseDataFile(fileBoxes));
-  EXPECT_FALSE(paths.ChooseFirmwareFile(fileBoxes));
+  windows.chosenPath.clear();
+  EXPECT_FALSE(paths.ChooseDataFile(windows));
+  EXPECT_FALSE(paths.ChooseFirmwareFile(windows));
   EXPECT_EQ(paths.DataPath(), "C:\\jobs\\part.nc");
   EXPECT_EQ(paths.FirmwarePath(), "C:\\fw\\hvx.rfw");
 }
@@ -34,7 +34,7 @@ TEST_F(OutputFileChoiceTest, EachChoiceUsesItsFilterAndKeepsItsPathOnCancel) {
 class SendDataFileTest : public InfoPageFixture {
  protected:
   CPageMachine machine{Source()};
-  CDataFileSender sender{machine, boxes, log};
+  CDataFileSender sender{machine, windows, windows};
 };
 
 TEST_F(SendDataFileTest, HandsTheFileOverAsJobOutputAndLogsIt) {

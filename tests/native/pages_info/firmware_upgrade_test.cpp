@@ -81,8 +81,8 @@ class FirmwareUpgradeTest : public InfoPageFixture {
   }
 
   void Run(const std::string& path = "C:\\fw\\hvx.rfw") {
-    CFirmwareUpgrade upgrade(UpgradeSeams{CurrentController, machine, boxes, log, clock, reload,
-                                          installBox});
+    CFirmwareUpgrade upgrade(UpgradeSeams{CurrentController, machine, windows, windows, clock, reload,
+                                          windows});
     upgrade.Run(path);
   }
 
@@ -93,7 +93,6 @@ class FirmwareUpgradeTest : public InfoPageFixture {
   std::vector<Status> updateStatus{{Updating(2, 20), 0}, {Updating(4, 50), 0},
                                    {Updating(6, 90), 0}};
   CPageMachine machine{CurrentController};
-  CRecordedInstallBox installBox{journal};
   CHolderLibraryReload reload{clock, [this](CHVXController&) { journal.push_back("reconnect"); }};
 };
 

@@ -1,24 +1,42 @@
 #include "info_fixture.h"
 
 #include <algorithm>
-#include <cstring>
 
-bool CRecordedFileBoxes::AskOpenPath(const std::string& filter, std::string& path) {
+bool CRecordedWindows::Ask(const std::string& text, bool informationIcon) {
+  Note(std::string(informationIcon ? "ask(i): " : "ask: ") + text);
+  return answer;
+}
+
+bool CRecordedWindows::AskOpenPath(const std::string& filter, std::string& path) {
   lastFilter = filter;
-  journal_.push_back("open box");
+  Note("open box");
   if (chosenPath.empty()) return false;
   path = chosenPath;
   return true;
 }
 
-bool CRecordedFileBoxes::AskSavePath(const std::string& filter,
-                                     const std::string& defaultExtension, std::string& path) {
-  lastFilter = filter;
+bool CRecordedWindows::AskSavePath(const std::string& filter, const std::string& defaultExtension,
+                                   std::string& path) {
   lastDefaultExtension = defaultExtension;
-  journal_.push_back("save box");
+  lastFilter = filter;
+  Note("save box");
   if (chosenPath.empty()) return false;
   path = chosenPath;
   return true;
+}
+
+void CRecordedWindows::Show(const std::string& text) {
+  Note("viewer");
+  shownReports.push_back(text);
+}
+
+bool CRecordedWindows::Open(const std::string& text) {
+  Note("box open: " + text);
+  return true;
+}
+
+void CRecordedWindows::SetRange(int low, int high) {
+  Note("range " + std::to_string(low) + ".." + std::to_string(high));
 }
 
 bool CMemoryFiles::Fails(const std::string& path) const {
@@ -29,7 +47,7 @@ FileFault CMemoryFiles::Write(const std::string& path, const void* data, size_t 
   if (Fails(path)) return FileFault::kAccessDenied;
   const uint8_t* bytes = static_cast<const uint8_t*>(data);
   files[path] = length == 0 ? std::vector<uint8_t>() : std::vector<uint8_t>(bytes, bytes + length);
-  journal_.push_back("write " + path + " " + std::to_string(length));
+  windows_.Note("write " + path + " " + std::to_string(length));
   return FileFault::kNone;
 }
 

@@ -26,24 +26,24 @@ auto DeliverArea(std::vector<uint8_t> area) {
 
 class ParameterTransferTest : public InfoPageFixture {
  protected:
-  CParameterTransfer transfer{Source(), fileBoxes, files, boxes, log, cursor};
+  CParameterTransfer transfer{Source(), windows, files, windows, windows, windows};
 };
 
 TEST_F(ParameterTransferTest, GetSavesTheDeliveredBytesUnchanged) {
   const std::vector<uint8_t> area = Pattern(2048);
-  fileBoxes.chosenPath = "C:\\p\\machine.prm";
+  windows.chosenPath = "C:\\p\\machine.prm";
   EXPECT_CALL(fake, GetParameters(_, 10000)).WillOnce(DeliverArea(area));
   transfer.Get();
   EXPECT_EQ(files.files["C:\\p\\machine.prm"], area);
-  EXPECT_EQ(fileBoxes.lastFilter, "all *.*|*.*||");
-  EXPECT_EQ(fileBoxes.lastDefaultExtension, "");
+  EXPECT_EQ(windows.lastFilter, "all *.*|*.*||");
+  EXPECT_EQ(windows.lastDefaultExtension, "");
   EXPECT_EQ(journal, (Journal{"save box", "write C:\\p\\machine.prm 0", "cursor: wait",
                               "write C:\\p\\machine.prm 2048", "log: Saved Parameter",
                               "cursor: back"}));
 }
 
 TEST_F(ParameterTransferTest, GetFailureLeavesTheCreatedFileEmpty) {
-  fileBoxes.chosenPath = "p.prm";
+  windows.chosenPath = "p.prm";
   files.files["p.prm"] = Pattern(10);
   EXPECT_CALL(fake, GetParameters(_, _)).WillOnce(Return(-1));
   transfer.Get();
@@ -51,18 +51,10 @@ TEST_F(ParameterTransferTest, GetFailureLeavesTheCreatedFileEmpty) {
   EXPECT_EQ(EntriesStartingWith(journal, "log"), (Journal{"log: Failed to get the parameter"}));
 }
 
-TEST_F(ParameterTransferTest, GetWithoutAWrapperIsAFailure) {
-  CParameterTransfer orphan{[] { return static_cast<CHVXController*>(nullptr); }, fileBoxes,
-                            files, boxes, log, cursor};
-  fileBoxes.chosenPath = "p.prm";
-  orphan.Get();
-  EXPECT_EQ(EntriesStartingWith(journal, "log"), (Journal{"log: Failed to get the parameter"}));
-}
-
 TEST_F(ParameterTransferTest, GetStopsBeforeTheMachineWhenTheFileCannotBeCreatedOrNoneIsChosen) {
   EXPECT_CALL(fake, GetParameters(_, _)).Times(0);
   transfer.Get();
-  fileBoxes.chosenPath = "Z:\\ro.prm";
+  windows.chosenPath = "Z:\\ro.prm";
   files.failing.push_back("Z:\\ro.prm");
   transfer.Get();
   EXPECT_EQ(journal, (Journal{"save box", "save box", "file error: Z:\\ro.prm"}));
@@ -71,7 +63,7 @@ TEST_F(ParameterTransferTest, GetStopsBeforeTheMachineWhenTheFileCannotBeCreated
 TEST_F(ParameterTransferTest, PutSendsTheFileAndThenTellsAboutTheRestart) {
   const std::vector<uint8_t> image = Pattern(2048);
   files.files["in.prm"] = image;
-  fileBoxes.chosenPath = "in.prm";
+  windows.chosenPath = "in.prm";
   std::vector<uint8_t> sent;
   EXPECT_CALL(fake, PutParameters(_, 2048)).WillOnce([&](const void* data, int length) {
     const uint8_t* bytes = static_cast<const uint8_t*>(data);
@@ -80,7 +72,7 @@ TEST_F(ParameterTransferTest, PutSendsTheFileAndThenTellsAboutTheRestart) {
   });
   transfer.Put();
   EXPECT_EQ(sent, image);
-  EXPECT_EQ(fileBoxes.lastFilter, "all *.*|*.*||");
+  EXPECT_EQ(windows.lastFilter, "all *.*|*.*||");
   EXPECT_EQ(journal,
             (Journal{"open box", "cursor: wait", "log: Put Parameter",
                      "inform: Put the parameter.\nthe machine restarts, then pramater will be "
@@ -90,7 +82,7 @@ TEST_F(ParameterTransferTest, PutSendsTheFileAndThenTellsAboutTheRestart) {
 
 TEST_F(ParameterTransferTest, RefusedPutIsOnlyLogged) {
   files.files["in.prm"] = Pattern(100);
-  fileBoxes.chosenPath = "in.prm";
+  windows.chosenPath = "in.prm";
   EXPECT_CALL(fake, PutParameters(_, 100)).WillOnce(Return(false));
   transfer.Put();
   EXPECT_EQ(journal, (Journal{"open box", "cursor: wait", "log: Failed to put the parameter",
@@ -99,13 +91,13 @@ TEST_F(ParameterTransferTest, RefusedPutIsOnlyLogged) {
 
 TEST_F(ParameterTransferTest, PutTakesAFileOfTheLimitWholeAndRefusesALongerOne) {
   files.files["full.prm"] = Pattern(10000);
-  fileBoxes.chosenPath = "full.prm";
+  windows.chosenPath = "full.prm";
   EXPECT_CALL(fake, PutParameters(_, 10000)).WillOnce(Return(true));
   transfer.Put();
 
   journal.clear();
   files.files["long.prm"] = Pattern(10001);
-  fileBoxes.chosenPath = "long.prm";
+  windows.chosenPath = "long.prm";
   EXPECT_CALL(fake, PutParameters(_, _)).Times(0);
   transfer.Put();
   EXPECT_EQ(journal, (Journal{"open box", "log: Failed to put the parameter",
@@ -115,7 +107,7 @@ TEST_F(ParameterTransferTest, PutTakesAFileOfTheLimitWholeAndRefusesALongerOne) 
 TEST_F(ParameterTransferTest, PutStopsOnAnUnreadableFileOrACancel) {
   EXPECT_CALL(fake, PutParameters(_, _)).Times(0);
   transfer.Put();
-  fileBoxes.chosenPath = "missing.prm";
+  windows.chosenPath = "missing.prm";
   transfer.Put();
   EXPECT_EQ(journal, (Journal{"open box", "open box", "file error: missing.prm"}));
 }

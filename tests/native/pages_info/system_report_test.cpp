@@ -26,10 +26,10 @@ class SystemReportTest : public InfoPageFixture {
   std::string Fetch(uint32_t stateWord) {
     ON_CALL(fake, GetStatus(_, _)).WillByDefault(hvxtest::ReturnStatus(stateWord));
     report.Get();
-    return viewer.shown.empty() ? "(no viewer)" : viewer.shown.back();
+    return windows.shownReports.empty() ? "(no viewer)" : windows.shownReports.back();
   }
 
-  CSystemReport report{Source(), boxes, log, viewer, [] { return kDecemberSeventh; }};
+  CSystemReport report{Source(), windows, windows, windows, [] { return kDecemberSeventh; }};
 };
 
 TEST_F(SystemReportTest, ShowsTheReportWithTheDateLineBetweenTwoLogLines) {
@@ -54,13 +54,8 @@ TEST_F(SystemReportTest, AddsNothingWhenTheStatusCannotBeRead) {
   ON_CALL(fake, GetSystemReport(_, _)).WillByDefault(DeliverReport("Report"));
   ON_CALL(fake, GetStatus(_, _)).WillByDefault(hvxtest::ReturnStatusNotRead());
   report.Get();
-  ASSERT_EQ(viewer.shown.size(), 1u);
-  EXPECT_EQ(viewer.shown[0], "Report");
-}
-
-TEST_F(SystemReportTest, DateLineHasNoLeadingZeros) {
-  EXPECT_EQ(CSystemReport::Trailer(2, ReportTime{2027, 1, 2, 0, 9}), "\n2027-1-2 0:9");
-  EXPECT_EQ(CSystemReport::Trailer(2, ReportTime{2026, 11, 30, 23, 59}), "\n2026-11-30 23:59");
+  ASSERT_EQ(windows.shownReports.size(), 1u);
+  EXPECT_EQ(windows.shownReports[0], "Report");
 }
 
 TEST_F(SystemReportTest, RefusedReportIsToldAndNotShown) {
@@ -78,29 +73,21 @@ TEST_F(SystemReportTest, TextEndsAtTheFirstZeroByteOrTheDeliveredCount) {
   EXPECT_EQ(CSystemReport::DeliveredText("abc", 0, 4), "");
 }
 
-TEST_F(SystemReportTest, WithoutAWrapperTheViewerOpensEmpty) {
-  CSystemReport orphan{[] { return static_cast<CHVXController*>(nullptr); }, boxes, log, viewer,
-                       [] { return kDecemberSeventh; }};
-  orphan.Get();
-  ASSERT_EQ(viewer.shown.size(), 1u);
-  EXPECT_EQ(viewer.shown[0], "");
-}
-
 class ReportSaveTest : public InfoPageFixture {};
 
 TEST_F(ReportSaveTest, WritesTheTextWithTheTextFilterAndTheWildcardDefaultExtension) {
-  fileBoxes.chosenPath = "C:\\r\\report.txt";
-  EXPECT_TRUE(SaveReportText(fileBoxes, files, "line 1\r\nline 2"));
-  EXPECT_EQ(fileBoxes.lastFilter, "Text file (*.txt)|*.txt|all |*.*||");
-  EXPECT_EQ(fileBoxes.lastDefaultExtension, "*");
+  windows.chosenPath = "C:\\r\\report.txt";
+  EXPECT_TRUE(SaveReportText(windows, files, "line 1\r\nline 2"));
+  EXPECT_EQ(windows.lastFilter, "Text file (*.txt)|*.txt|all |*.*||");
+  EXPECT_EQ(windows.lastDefaultExtension, "*");
   const std::string written(files.files["C:\\r\\report.txt"].begin(),
                             files.files["C:\\r\\report.txt"].end());
   EXPECT_EQ(written, "line 1\r\nline 2");
 }
 
 TEST_F(ReportSaveTest, DropsTheWildcardExtensionTheBoxAdded) {
-  fileBoxes.chosenPath = "C:\\r\\report.*";
-  EXPECT_TRUE(SaveReportText(fileBoxes, files, "x"));
+  windows.chosenPath = "C:\\r\\report.*";
+  EXPECT_TRUE(SaveReportText(windows, files, "x"));
   EXPECT_EQ(files.files.count("C:\\r\\report"), 1u);
   EXPECT_EQ(files.files.count("C:\\r\\report.*"), 0u);
 
@@ -111,18 +98,18 @@ TEST_F(ReportSaveTest, DropsTheWildcardExtensionTheBoxAdded) {
 }
 
 TEST_F(ReportSaveTest, WritesOnlyUpToTheFirstZeroByte) {
-  fileBoxes.chosenPath = "r.txt";
-  SaveReportText(fileBoxes, files, std::string("abc\0def", 7));
+  windows.chosenPath = "r.txt";
+  SaveReportText(windows, files, std::string("abc\0def", 7));
   EXPECT_EQ(files.files["r.txt"], (std::vector<uint8_t>{'a', 'b', 'c'}));
 }
 
 TEST_F(ReportSaveTest, CancelWritesNothingAndAFileErrorIsShown) {
-  EXPECT_FALSE(SaveReportText(fileBoxes, files, "x"));
+  EXPECT_FALSE(SaveReportText(windows, files, "x"));
   EXPECT_TRUE(files.files.empty());
 
-  fileBoxes.chosenPath = "Z:\\locked.txt";
+  windows.chosenPath = "Z:\\locked.txt";
   files.failing.push_back("Z:\\locked.txt");
-  EXPECT_FALSE(SaveReportText(fileBoxes, files, "x"));
+  EXPECT_FALSE(SaveReportText(windows, files, "x"));
   EXPECT_EQ(journal.back(), "file error: Z:\\locked.txt");
 }
 
