@@ -1,21 +1,20 @@
 #include "tab_page_set.h"
 
-#include "../resources/resource.h"
+#include "../pages/axis/axis_dlg.h"
+#include "../pages/info/info_dlg.h"
+#include "../pages/output/output_dlg.h"
+#include "../pages/sub/sub_dlg.h"
+#include "device_manager.h"
 #include "log_dlg.h"
 
-namespace {
+TabPageSet MakeTabPages(CLogDlg& log) {
+  return {std::make_unique<CInfoDlg>(&log), std::make_unique<CAxisDlg>(&log),
+          std::make_unique<COutputDlg>(&log), std::make_unique<CSubDlg>(&log)};
+}
 
-// A page whose class is not part of this build: its template's controls without their actions,
-// so that the tabs and the layout still work.
-class CBlankPage : public CDialog {
- public:
-  explicit CBlankPage(int templateId) : CDialog(templateId) {}
-};
-
-}  // namespace
-
-// ---- The page classes. A page that gains its class replaces its CBlankPage line here. ----
-TabPageSet MakeTabPages(CLogDlg& /*log*/) {
-  return {std::make_unique<CBlankPage>(IDD_INFO_PAGE), std::make_unique<CBlankPage>(IDD_AXIS_PAGE),
-          std::make_unique<CBlankPage>(IDD_OUTPUT_PAGE), std::make_unique<CBlankPage>(IDD_SUB_PAGE)};
+void PrepareTabPages(HWND mainWindow) {
+  if (!CDeviceManager::UsesSimulator()) return;
+  const int window = static_cast<int>(reinterpret_cast<INT_PTR>(mainWindow));
+  COutputDlg::SetLibraryReconnect(
+      [window](CHVXController& controller) { controller.ConnectSimulator(window); });
 }

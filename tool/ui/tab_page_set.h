@@ -2,6 +2,8 @@
 // "Sub". This is the one place that names the page classes.
 #pragma once
 
+#include <windows.h>
+
 #include <array>
 #include <memory>
 
@@ -15,3 +17,8 @@ using TabPageSet = std::array<std::unique_ptr<CDialog>, kTabPageCount>;
 // Each page is built with the log panel it writes to; its window is created later as a child
 // of the main window.
 TabPageSet MakeTabPages(CLogDlg& log);
+
+// What the pages need to know of the main window before their windows exist: in simulator
+// mode, the window by which a library loaded afresh by the firmware installation reaches the
+// emulator again.
+void PrepareTabPages(HWND mainWindow);

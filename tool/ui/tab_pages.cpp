@@ -21,6 +21,7 @@ void EnableItems(HWND page, const std::array<int, N>& ids, bool enable) {
 }  // namespace
 
 void CTabPages::Build(HWND window, int tabControlId) {
+  PrepareTabPages(window);
   tabs_.Attach(GetDlgItem(window, tabControlId));
   // Each step serves the engineer on its own: a page that cannot be made leaves its tab empty,
   // and tabs or backgrounds that fail still leave the other pages usable.
