@@ -2,6 +2,7 @@
 // file is installed; a refused image ends in failure, leaves no library behind, and the device
 // manager connects again afterwards.
 #include "../../../tool/resources/resource.h"
+#include "../../../tool/pages/output/up_firm_dlg.h"
 #include "../../../tool/ui/device_manager.h"
 #include "../../../tool/wrapper/controller_holder.h"
 #include "page_host.h"
@@ -114,6 +115,31 @@ TEST_F(OutputPageWine, ARefusedImageFailsAndTheDeviceManagerConnectsAgain) {
   ASSERT_EQ(CurrentController()->GetStatus(&state, &handshake), 1);
   EXPECT_EQ(state & 0xF, 2u) << std::hex << state;
   EXPECT_EQ(state >> 28, 0u) << "the machine is still in update mode";
+}
+
+TEST_F(OutputPageWine, TheInstallationBoxDisablesOnlyAnEnabledOwnerAndGivesItBack) {
+  {
+    CUpFirmDlg box;
+    ASSERT_TRUE(box.Create(*output));
+    EXPECT_FALSE(IsWindowEnabled(host));
+    EXPECT_EQ(box.ItemText(IDC_UPFIRM_TEXT),
+              "Installing firmware...\r\nDo not switch off the power or\r\n"
+              "disconnect the cable until finishing installation.");
+    EXPECT_FALSE(box.IsItemEnabled(IDCANCEL));
+    MSG escape{box.Handle(), WM_KEYDOWN, VK_ESCAPE, 0, 0, {0, 0}};
+    EXPECT_TRUE(box.PreTranslateMessage(escape));
+  }
+  EXPECT_TRUE(IsWindowEnabled(host)) << "the box's destructor left the main window disabled";
+
+  EnableWindow(host, FALSE);
+  {
+    CUpFirmDlg box;
+    ASSERT_TRUE(box.Create(*output));
+    EXPECT_FALSE(box.OwnerDisabled());
+    box.DestroyWindow();
+  }
+  EXPECT_FALSE(IsWindowEnabled(host)) << "the box enabled a window it had not disabled";
+  EnableWindow(host, TRUE);
 }
 
 }  // namespace
