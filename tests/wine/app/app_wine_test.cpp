@@ -14,7 +14,8 @@ const int kDeviceManagerButton = 1006;
 const int kDeviceNameStatic = 1084;
 const int kRefresh = 1030, kConnect = 1058, kOk = 1013, kClose = 1093;
 const DWORD kWaitMs = 20000;
-const std::string kMainCaption = "HVX40MEK";
+// The real main window names the program version (1.0.2) in its title.
+const std::string kMainCaption = "HVX40MEK Ver. 1.02";
 const std::string kManagerCaption = "Device Manager";
 typedef std::vector<std::string> Row;
 
