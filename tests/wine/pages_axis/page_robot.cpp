@@ -2,6 +2,15 @@
 
 namespace {
 
+// The caption as the system holds it: no message goes to the window's thread, which may be busy.
+std::string CaptionOf(HWND hwnd) {
+  WCHAR text[256] = L"";
+  InternalGetWindowText(hwnd, text, 256);
+  char narrow[256] = "";
+  WideCharToMultiByte(CP_ACP, 0, text, -1, narrow, sizeof narrow, nullptr, nullptr);
+  return narrow;
+}
+
 struct Search {
   std::string caption;
   bool messageBox = false;
@@ -16,7 +25,7 @@ BOOL CALLBACK FindWindowOfThread(HWND hwnd, LPARAM param) {
   const bool dialog = std::string(className) == "#32770";
   // A message box is a system dialog with the static text whose id is 0xFFFF.
   const bool messageBox = dialog && GetDlgItem(hwnd, 0xFFFF) != nullptr;
-  if (search->messageBox ? messageBox : (!messageBox && WindowTextOf(hwnd) == search->caption)) {
+  if (search->messageBox ? messageBox : (!messageBox && CaptionOf(hwnd) == search->caption)) {
     search->found = hwnd;
     return FALSE;
   }
@@ -47,6 +56,12 @@ CPageRobot::CPageRobot(std::function<void(DWORD)> action)
 
 CPageRobot::~CPageRobot() {
   stop_ = true;
+  // The helper may be waiting for this thread to answer a message about one of its windows.
+  while (!finished_) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+  }
   helper_.join();
 }
 
@@ -60,6 +75,7 @@ void CPageRobot::Watch(DWORD uiThread) {
     if (action_) action_(uiThread);
     if (!AnswerMessageBox(uiThread)) Sleep(20);
   }
+  finished_ = true;
 }
 
 bool CPageRobot::AnswerMessageBox(DWORD uiThread) {

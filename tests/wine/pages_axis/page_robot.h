@@ -26,6 +26,7 @@ class CPageRobot {
 
   std::function<void(DWORD)> action_;
   std::atomic<bool> stop_{false};
+  std::atomic<bool> finished_{false};
   std::mutex mutex_;
   std::vector<std::string> texts_;
   std::thread helper_;

@@ -1,5 +1,8 @@
 #include "pages_host.h"
 
+#include <atomic>
+#include <thread>
+
 #include "../../../tool/app/win32_platform.h"
 #include "../../../tool/wrapper/controller_holder.h"
 #include "../../../tool/wrapper/hvx_all_ctr.h"
@@ -59,7 +62,24 @@ void PagesHostTest::Click(CDialog& page, int id) {
 }
 
 std::string PagesHostTest::Dumped(const std::string& key) {
-  std::map<std::string, std::string> state = emulator.Dump();
+  std::map<std::string, std::string> state;
+  if (GetWindowThreadProcessId(host, nullptr) != GetCurrentThreadId()) {
+    state = emulator.Dump();
+  } else {
+    // The emulator may talk to the host window while it serves the request, so the window's
+    // thread keeps pumping meanwhile.
+    std::atomic<bool> done{false};
+    std::thread dumper([&] {
+      state = emulator.Dump();
+      done = true;
+    });
+    while (!done) {
+      MSG msg;
+      while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+    dumper.join();
+  }
   return state.count(key) ? state[key] : "(missing " + key + ")";
 }
 
@@ -71,6 +91,10 @@ std::vector<std::string> PagesHostTest::JournalLines(const std::string& prefix) 
 }
 
 void PagesHostTest::Screenshot(HWND window, const std::string& name) {
-  UpdateWindow(window);
+  // Painting is the window's own thread's business; a helper thread only copies the screen.
+  if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId())
+    UpdateWindow(window);
+  else
+    Sleep(300);  // a box that has just appeared paints meanwhile
   SaveWindowPicture(window, ScreenshotFolder() + "\\" + name + ".bmp");
 }

@@ -14,7 +14,7 @@ using testing::HasSubstr;
 const char kLoadQuestionStart[] = "Remove the following parts.\n1) tool installed in spindle";
 const char kAgeingQuestionStart[] = "Remve the following parts.";
 // MoveTo at speed 3000 to X 203200, Y 0, Z -60500: the far corner of the ageing run.
-const char kFarCornerMove[] = "W 0263 b80b0000801a030000000000ac13ffff";
+const char kFarCornerMove[] = "W 0263 b80b0000c019030000000000ac13ffff";
 
 void ChooseEntry(CDialog& page, int list, int index) {
   SendMessageA(page.Item(list), CB_SETCURSEL, index, 0);
@@ -61,7 +61,7 @@ TEST_F(AxisPageTest, ALoadCheckAt100PercentReachesTheSensorAndSucceeds) {
   Click(*axis, IDC_AXIS_LOAD_START);
   EXPECT_THAT(robot.BoxTexts(), ElementsAre(HasSubstr(kLoadQuestionStart), "Success to load."));
   // Current 100 %, speed 1000, first to the far end of X, then onto its sensor.
-  EXPECT_EQ(JournalLines("W 0350"), (std::vector<std::string>{"W 0350 6400e803801a0300",
+  EXPECT_EQ(JournalLines("W 0350"), (std::vector<std::string>{"W 0350 6400e803c0190300",
                                                               "W 0350 6400e8033cf6ffff"}));
   EXPECT_EQ(Dumped("x"), "0");
   EXPECT_EQ(Dumped("y"), "152400");
