@@ -33,6 +33,9 @@ PagesHostTest::PagesHostTest() : journal(TemporaryFolder() + "hvx_pages_journal.
 
 void PagesHostTest::SetUp() {
   ASSERT_TRUE(emulator.Start({"/journal", journal.path(), "/motion-scale", "20"}));
+  // The emulator's window stays clear of the tool's windows, so the pictures show them whole.
+  if (HWND emulatorWindow = FindWindowA("HVX40SimWindow", nullptr))
+    SetWindowPos(emulatorWindow, HWND_BOTTOM, 760, 620, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
   host = CreateHostWindow();
   ASSERT_NE(host, nullptr);
   SetControllerFactory([] { return static_cast<CHVXController*>(new CHVXAllCtr(Win32ToolPlatform())); });
