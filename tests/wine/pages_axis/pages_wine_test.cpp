@@ -55,8 +55,11 @@ TEST_F(AxisPageTest, ALoadCheckAt100PercentReachesTheSensorAndSucceeds) {
   ChooseLoadCheck(0, 2);
   std::atomic<bool> pictured{false};
   CPageRobot robot([&](DWORD ui) {
+    // Pictured once the axis drive has begun: the box has long been painted by then.
     HWND box = FindBox(ui, "Now Processsing");
-    if (box != nullptr && !pictured.exchange(true)) Screenshot(box, "process_box");
+    if (box == nullptr || pictured || JournalLines("W 0350").empty()) return;
+    Screenshot(box, "process_box");
+    pictured = true;
   });
   Click(*axis, IDC_AXIS_LOAD_START);
   EXPECT_THAT(robot.BoxTexts(), ElementsAre(HasSubstr(kLoadQuestionStart), "Success to load."));

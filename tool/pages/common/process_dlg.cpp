@@ -21,7 +21,9 @@ bool CProcessDlg::TakeCancelRequest() {
 bool CProcessDlg::OnInit() {
   CDialog::OnInit();
   SetItemText(IDC_PROCESS_TEXT, text_);
-  return true;
+  // The focus goes to Cancel, not to the text, which would otherwise come up all selected.
+  SetFocus(Item(IDCANCEL));
+  return false;
 }
 
 void CProcessDlg::OnCancel() {
