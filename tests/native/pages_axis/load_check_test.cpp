@@ -132,21 +132,4 @@ TEST_F(LoadCheckTest, ARefusedMoveOrAnUnreadablePositionEndsInFailure) {
   EXPECT_EQ(journal, (Journal{"ask: yes", "box open", kFailure, "box close"}));
 }
 
-TEST_F(LoadCheckTest, AStoppedWaitBreaksTheCheckOff) {
-  // The machine reports an error at rest (job-blocked) after the first drive.
-  ON_CALL(fake, GetStatus(_, _)).WillByDefault([&](uint32_t* s, uint32_t* h) {
-    const bool afterDrive = Entries({"MoveAxisX"}).size() == 1;
-    return hvxtest::ReturnStatus(afterDrive ? 0x42 : kReady)(s, h);
-  });
-  Run("X");
-  EXPECT_EQ(Entries({"MoveAxisX"}).size(), 1u);
-  EXPECT_EQ(journal[journal.size() - 2], kFailure);
-}
-
-TEST_F(LoadCheckTest, AnUnknownAxisMovesNothingAndFails) {
-  Run("W");
-  EXPECT_TRUE(Entries({"MoveAxis"}).empty());
-  EXPECT_EQ(journal.back(), kFailure);
-}
-
 }  // namespace

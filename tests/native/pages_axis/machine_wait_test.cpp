@@ -86,10 +86,4 @@ TEST_F(WaitForMachineTest, CancelIsHonouredWhileTheStatusCannotBeRead) {
   EXPECT_EQ(box.pumps, 5);
 }
 
-TEST_F(WaitForMachineTest, WithoutAControllerTheWaitEndsAtOnce) {
-  CPageMachine none{[] { return static_cast<CHVXController*>(nullptr); }};
-  CMachineWait noMachine{none, clock, boxes};
-  EXPECT_EQ(noMachine.WaitForMachine(box), WaitResult::kFinished);
-}
-
 }  // namespace

@@ -37,13 +37,6 @@ class PageLogTest : public PageFixture {
   CPanel panel;
 };
 
-TEST_F(PageLogTest, EntriesReachThePanelAsItsFirstLine) {
-  CPageLog pageLog(&panel, LogPrefix::kDeviceName, machine);
-  pageLog.AddLog("first");
-  pageLog.AddLog("LoadChecked X");
-  EXPECT_EQ(panel.shown.substr(0, 15), "LoadChecked X\r\n");
-}
-
 TEST_F(PageLogTest, TheDeviceNameIsAskedForIndexOne) {
   EXPECT_CALL(fake, GetDeviceNameAt(1)).WillOnce(Return("queue 1"));
   CPageLog pageLog(&panel, LogPrefix::kDeviceName, machine);
@@ -73,12 +66,6 @@ TEST_F(PageLogTest, WithoutAWrapperEveryOperationFailsAsAnUnboundOneDoes) {
   EXPECT_FALSE(none.OutputFile("a", "output"));
   EXPECT_EQ(none.DeviceName(), "");
   EXPECT_TRUE(none.MayStartJob());
-}
-
-TEST_F(PageLogTest, AMoveAxisReachesTheOperationOfItsAxis) {
-  EXPECT_CALL(fake, MoveAxisY(154900, 500, 100)).WillOnce(Return(true));
-  EXPECT_TRUE(machine.MoveAxis(kAxisY, 154900, 500, 100));
-  EXPECT_FALSE(machine.MoveAxis(3, 0, 500, 100));
 }
 
 }  // namespace
