@@ -47,7 +47,7 @@ CMachineStore::CMachineStore(const CWireOrder& order) : order_(order) {
   Store(kCmdGetCompensation2, unity);
   Store(kCmdGetSpindleOverride, {100});
 
-  SetText(kCmdGetSerialNumber, "HVX0000001");
+  SetText(kCmdGetSerialNumber, "HVX0001");
   SetText(kCmdGetShortCode, "A");
   SetText(kCmdGetString0211, "HVX-40");
   SetText(kCmdIndexedStringFirst, kFirmwareVersion);

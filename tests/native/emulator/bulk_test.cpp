@@ -38,7 +38,7 @@ TEST_F(BulkTest, ReportIsTextWithTheSerialNumberEndingInOneZeroByte) {
   EXPECT_EQ(0, report.back());
   std::string text(report.begin(), report.end() - 1);
   EXPECT_EQ(std::string::npos, text.find('\0'));
-  EXPECT_NE(std::string::npos, text.find("Serial Number: HVX0000001\r\n"));
+  EXPECT_NE(std::string::npos, text.find("Serial Number: HVX0001\r\n"));
   EXPECT_NE(std::string::npos, text.find("Firmware Version: 0102\r\n"));
   EXPECT_TRUE(machine_.BulkIn(2048).empty());
 }

@@ -23,7 +23,7 @@ TEST_F(FaultsTest, ErrorOnNextCommandHitsExactlyOneCommand) {
 TEST_F(FaultsTest, ErrorOnNextCommandLeavesTheMachineUnchanged) {
   machine_.faults().errorOnNextCommand = true;
   EXPECT_FALSE(host_.Send(kCmdSetSerialNumber, {'X', 0}));
-  EXPECT_EQ("HVX0000001", host_.QueryText(kCmdGetSerialNumber));
+  EXPECT_EQ("HVX0001", host_.QueryText(kCmdGetSerialNumber));
 }
 
 TEST_F(FaultsTest, ShortRepliesComeOneByteShort) {

@@ -85,7 +85,7 @@ TEST_F(ValuesTest, DeviceBlockCarriesTheStatusInputAndPosition) {
   clock_.Sleep(1000);
   block = host_.Read(kCmdDeviceBlock, 56);
   EXPECT_EQ(2000u, host_.order().Get32(block, 12));
-  EXPECT_EQ("HVX0000001", std::string(reinterpret_cast<const char*>(block.data() + 38)));
+  EXPECT_EQ("HVX0001", std::string(reinterpret_cast<const char*>(block.data() + 38)));
 }
 
 }  // namespace
