@@ -18,16 +18,10 @@ TEST_F(BlockTransferTest, TextQueriesUseTheirNumbersAndTheStringOutRules) {
     std::function<int(Tables&, char*, int)> call;
     uint16_t code;
   };
-  const TextCase cases[] = {
-      {"GetFirmwareVersion",
-       [](Tables& t, char* b, int s) { return t.control.GetFirmwareVersion(b, s); }, 0x0101},
-      {"GetSerialNumber",
-       [](Tables& t, char* b, int s) { return t.control.GetSerialNumber(b, s); }, 0x0200},
-      {"GetShortCode",
-       [](Tables& t, char* b, int s) { return t.control.GetShortCode(b, s); }, 0x0202},
-      {"GetString_0211",
-       [](Tables& t, char* b, int s) { return t.control.GetString_0211(b, s); }, 0x0211},
-  };
+#define TEXT(slot, code) {#slot, [](Tables& t, char* b, int s) { return t.control.slot(b, s); }, code}
+  const TextCase cases[] = {TEXT(GetFirmwareVersion, 0x0101), TEXT(GetSerialNumber, 0x0200),
+                            TEXT(GetShortCode, 0x0202), TEXT(GetString_0211, 0x0211)};
+#undef TEXT
   for (const TextCase& c : cases) {
     SCOPED_TRACE(c.name);
     machine.writes.clear();
@@ -128,7 +122,6 @@ TEST_F(BlockTransferTest, TheWordTableIsReadAndWrittenInTheMachinesByteOrder) {
 
 TEST_F(BlockTransferTest, SendDataGoesStraightToTheBulkPipeWithoutTheLock) {
   const uint8_t data[3] = {0x1B, 0x40, 0x0A};
-  machine.lockDepth = 0;
   EXPECT_TRUE(tables.hvx.SendData(data, 3));
   ASSERT_EQ(machine.bulkOut.size(), 1u);
   EXPECT_EQ(machine.bulkOut[0], Bytes(data, data + 3));

@@ -43,25 +43,16 @@ class OutputFileTest : public TableTest {
   CFakeFileAccess files;
 };
 
-TEST_F(OutputFileTest, HandsTheOpenFileToTheTransportUnderTheJobName) {
+TEST_F(OutputFileTest, HandsTheOpenFileToTheTransportUnderTheJobNameOrTheDefault) {
   const char* path = "C:\\cut\\part.prn";
   EXPECT_TRUE(tables.hvx.OutputFile(&path, "output"));
   EXPECT_EQ(files.opened, std::vector<std::string>{"C:\\cut\\part.prn"});
   EXPECT_EQ(machine.fileSends, 1);
   EXPECT_EQ(machine.sentFilePath, "C:\\cut\\part.prn");
   EXPECT_EQ(machine.sentJobName, "output");
-  EXPECT_TRUE(files.messages.empty());
-}
-
-TEST_F(OutputFileTest, ANullJobNameBecomesTheDefaultName) {
-  const char* path = "C:\\fw\\hvx40.rfw";
   EXPECT_TRUE(tables.hvx.OutputFile(&path, nullptr));
   EXPECT_EQ(machine.sentJobName, "RireveZirariduda");
-}
-
-TEST_F(OutputFileTest, TheTransportsFailureIsTheResult) {
   machine.sendFileResult = false;
-  const char* path = "C:\\cut\\part.prn";
   EXPECT_FALSE(tables.hvx.OutputFile(&path, "output"));
   EXPECT_TRUE(files.messages.empty());
 }

@@ -24,22 +24,17 @@ class CFakeMessages : public CUserMessage {
   std::vector<std::string> shown;
 };
 
-TEST(ServiceLibraryAppTest, StartsTheSocketLayerSilently) {
-  CServiceLibraryApp app;
-  CFakeSockets sockets;
-  CFakeMessages messages;
-  EXPECT_TRUE(app.InitInstance(sockets, messages));
-  EXPECT_EQ(sockets.starts, 1);
-  EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST(ServiceLibraryAppTest, RefusesTheLoadWithSocketErrorWhenTheLayerFails) {
-  CServiceLibraryApp app;
-  CFakeSockets sockets;
-  sockets.startResult = false;
-  CFakeMessages messages;
-  EXPECT_FALSE(app.InitInstance(sockets, messages));
-  EXPECT_EQ(messages.shown, std::vector<std::string>{"Socket error."});
+TEST(ServiceLibraryAppTest, StartsTheSocketLayerOrRefusesTheLoadWithSocketError) {
+  for (bool starts : {true, false}) {
+    CServiceLibraryApp app;
+    CFakeSockets sockets;
+    sockets.startResult = starts;
+    CFakeMessages messages;
+    EXPECT_EQ(starts, app.InitInstance(sockets, messages));
+    EXPECT_EQ(sockets.starts, 1);
+    EXPECT_EQ(messages.shown, starts ? std::vector<std::string>{}
+                                     : std::vector<std::string>{"Socket error."});
+  }
 }
 
 }  // namespace
