@@ -70,7 +70,11 @@ TEST_F(LogFiles, EntryIsStampedAndAppendedWithCrLfToFileZero) {
   EXPECT_EQ(kStamp + "Open MEK\r\n" + kStamp + "Connected\r\n", ReadText(File(kPrefix, 0)));
 }
 
-TEST_F(LogFiles, NamesComeFromThePrefixTakenLiterally) {
+TEST_F(LogFiles, EachPrefixTakenLiterallyHasItsOwnFileSet) {
+  book.Record("A", "one");
+  book.Record("B", "two");
+  EXPECT_EQ(kStamp + "one\r\n", ReadText(File("A", 0)));
+  EXPECT_EQ(kStamp + "two\r\n", ReadText(File("B", 0)));
   book.Record("", "a");
   EXPECT_EQ(kStamp + "a\r\n", ReadText(scratch.WinPath() + "\\_log00.txt"));
   book.Record("100%s%d", "b");
@@ -128,13 +132,6 @@ TEST_F(LogFiles, RotationWithGapsRenamesOnlyWhatExists) {
   EXPECT_EQ(File(kPrefix, 1) + " -> " + File(kPrefix, 2), files.renames[0]) << "oldest first";
 }
 
-TEST_F(LogFiles, EachPrefixHasItsOwnFileSet) {
-  book.Record("A", "one");
-  book.Record("B", "two");
-  EXPECT_EQ(kStamp + "one\r\n", ReadText(File("A", 0)));
-  EXPECT_EQ(kStamp + "two\r\n", ReadText(File("B", 0)));
-}
-
 TEST(LogPanel, NewestLineFirstAndBounded) {
   RecordingWindow window;
   AddLog(&window, "p", "first");
@@ -147,11 +144,4 @@ TEST(LogPanel, NewestLineFirstAndBounded) {
   const std::string& text = panel.Text();
   EXPECT_EQ(0u, text.find(std::to_string(CLogPanelText::kMaxLines + 4) + "\r\n"));
   EXPECT_EQ("\r\n5\r\n", text.substr(text.size() - 5)) << "the oldest lines went";
-}
-
-TEST(LogPanel, WindowKeepsItsLogName) {
-  RecordingWindow window;
-  EXPECT_EQ("", window.LogName());
-  window.SetLogName("Varnel HVX-40");
-  EXPECT_EQ("Varnel HVX-40", window.LogName());
 }
