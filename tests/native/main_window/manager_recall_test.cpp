@@ -11,27 +11,14 @@ const bool kNoWrapper = false;
 const bool kByEngineer = true;
 const bool kAutomatic = false;
 
-TEST(ManagerRecall, AWindowWithItsWrapperNeverOpensTheManagerByItself) {
+TEST(ManagerRecall, OpensOncePerLossNeverFromInsideItsOwnAction) {
   CManagerRecall recall;
   EXPECT_FALSE(recall.ShouldOpen(kWrapper));
-  EXPECT_FALSE(recall.ShouldOpen(kWrapper));
-}
-
-TEST(ManagerRecall, TheRefreshInsideTheActionDoesNotOpenItAgain) {
-  CManagerRecall recall;
   ASSERT_TRUE(recall.ShouldOpen(kNoWrapper));
   recall.ActionStarted(kAutomatic);
   EXPECT_FALSE(recall.ShouldOpen(kNoWrapper)) << "the action's own status refresh would recurse";
-  recall.ActionEnded(kWrapper);
-  EXPECT_FALSE(recall.ShouldOpen(kWrapper));
-}
-
-TEST(ManagerRecall, AnAutomaticOpeningThatLeftNoWrapperIsNotRepeatedEveryTick) {
-  CManagerRecall recall;
-  recall.ActionStarted(kAutomatic);
   recall.ActionEnded(kNoWrapper);
-  EXPECT_FALSE(recall.ShouldOpen(kNoWrapper));
-  EXPECT_FALSE(recall.ShouldOpen(kNoWrapper));
+  EXPECT_FALSE(recall.ShouldOpen(kNoWrapper)) << "an automatic opening is not repeated every tick";
 }
 
 TEST(ManagerRecall, TheEngineersOwnOpeningOrANewWrapperArmsItAgain) {

@@ -1,12 +1,6 @@
-// A controller wrapper for native tests: every one of the 121 operations is a gmock method, so a
-// test scripts exactly the replies it needs and checks the calls (and their order) it expects.
-// Wrap it in testing::NiceMock to let unscripted calls answer zero quietly, as an unbound
-// wrapper would.
-//
-// The helper actions below cover the reply shapes that recur across the tool's tests:
-//   EXPECT_CALL(fake, GetStatus(_, _)).WillRepeatedly(hvxtest::ReturnStatus(0x2, 0));
-//   EXPECT_CALL(fake, GetCurrentPosition(_)).WillOnce(hvxtest::ReturnPosition({100, 200, -5}));
-//   EXPECT_CALL(fake, GetSerialNumber(_, _)).WillOnce(hvxtest::ReturnText("A12345"));
+// A controller wrapper whose every operation is a gmock method; wrap it in testing::NiceMock to
+// let unscripted calls answer zero, as an unbound wrapper would. Helper actions for the recurring
+// reply shapes follow the class.
 #pragma once
 
 #include <gmock/gmock.h>
@@ -146,8 +140,7 @@ class CFakeHVXController : public CHVXController {
 
 namespace hvxtest {
 
-// GetStatus writing both words and answering 1, or 0 when either word reads 0xFFFFFFFF, as the
-// library does.
+// GetStatus writing both words; 0 when either reads 0xFFFFFFFF, as the library answers.
 inline auto ReturnStatus(uint32_t stateWord, uint32_t handshakeWord = 0) {
   return [=](uint32_t* state, uint32_t* handshake) {
     if (state) *state = stateWord;
@@ -156,7 +149,6 @@ inline auto ReturnStatus(uint32_t stateWord, uint32_t handshakeWord = 0) {
   };
 }
 
-// A failed status read: both words 0xFFFFFFFF and result 0.
 inline auto ReturnStatusNotRead() { return ReturnStatus(kStatusNotRead, kStatusNotRead); }
 
 inline AxisVector MakeVector(std::initializer_list<int32_t> values) {
@@ -177,9 +169,7 @@ inline auto ReturnPosition(std::initializer_list<int32_t> values) {
   };
 }
 
-// A text read of the library's string-out shape: a null buffer asks for the size, a buffer too
-// small gets -1 and nothing written, otherwise the text and its terminator are copied and the
-// size (length + 1) returned.
+// A text read of the library's string-out shape (null: size; too small: -1, nothing written).
 inline auto ReturnText(std::string text) {
   return [text](char* buffer, int size) -> int {
     int needed = static_cast<int>(text.size()) + 1;
@@ -190,8 +180,7 @@ inline auto ReturnText(std::string text) {
   };
 }
 
-// Matches an AxisVector pointer whose first values equal the given ones (X, Y, Z, …):
-//   EXPECT_CALL(fake, MoveTo(hvxtest::AxesAre({203200, 0, 0}), 100));
+// Matches an AxisVector pointer whose first values equal the given ones (X, Y, Z, ...).
 MATCHER_P(PointsToAxesMatcher, expected, "points to an AxisVector starting with the given values") {
   if (!arg) return false;
   for (size_t i = 0; i < expected.size() && i < 6; ++i) {
