@@ -1,5 +1,5 @@
-// The device manager's rules: which queues are listed, how rows are probed and named, which
-// machine Connect opens, when the dialog ends by itself, and what the engineer is told.
+// The device manager: which queues are listed and probed, which machine Connect opens, when the
+// dialog ends by itself, and what the engineer is told.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -111,14 +111,12 @@ TEST_F(DeviceManager, NoMachineQueueMeansEmptyListAndTwoRefusals) {
   EXPECT_EQ((std::vector<std::string>{"Device is not selected.", "Device is not connected."}),
             notice.messages);
   EXPECT_TRUE(calls.empty()) << "a foreign queue is never probed";
-}
 
-TEST_F(DeviceManager, UnreadablePrinterListGivesMinusOneSilently) {
+  notice.messages.clear();
   spooler.readable = false;
-  auto model = Model(true);
-  model.Initialise();
-  EXPECT_EQ(-1, model.count());
-  EXPECT_TRUE(list.rows.empty());
+  auto unreadable = Model(true);
+  unreadable.Initialise();
+  EXPECT_EQ(-1, unreadable.count());
   EXPECT_TRUE(notice.messages.empty());
 }
 

@@ -1,5 +1,4 @@
-// Writing out, loading, binding and releasing the library, and handing a buffer over as a file:
-// what reaches the disk, which boxes the engineer sees, and which tables end up bound.
+// Writing out, loading, binding and releasing the library, and handing a buffer over as a file.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -94,6 +93,14 @@ TEST_F(WrapperBinding, ForeignFileThatCannotBeReplacedIsRefusedAndLeftAlone) {
   EXPECT_TRUE(notice.fileErrors.empty());
 }
 
+TEST_F(WrapperBinding, UnloadableLibraryShowsNotFoundDll) {
+  loader.loadFails = true;
+  CHVXAllCtr wrapper(platform);
+  EXPECT_EQ(std::vector<std::string>{"Not found DLL"}, notice.messages);
+  EXPECT_TRUE(g_fakeLibrary.connect.connected.empty());
+  EXPECT_EQ(0, wrapper.GetInputState());
+}
+
 TEST_F(WrapperBinding, FailuresBeforeLoadingShowTheirBoxOrNothing) {
   files.noTempFolder = true;
   CHVXAllCtr noTemp(platform);
@@ -112,14 +119,6 @@ TEST_F(WrapperBinding, FailuresBeforeLoadingShowTheirBoxOrNothing) {
   CHVXAllCtr noImage(platform);
   EXPECT_TRUE(loader.loadedPaths.empty());
   EXPECT_FALSE(files.Exists(LibraryFile())) << "no empty library file is left behind";
-}
-
-TEST_F(WrapperBinding, UnloadableLibraryShowsNotFoundDll) {
-  loader.loadFails = true;
-  CHVXAllCtr wrapper(platform);
-  EXPECT_EQ(std::vector<std::string>{"Not found DLL"}, notice.messages);
-  EXPECT_TRUE(g_fakeLibrary.connect.connected.empty());
-  EXPECT_EQ(0, wrapper.GetInputState());
 }
 
 TEST_F(WrapperBinding, MissingExportOrNullTableStopsWithNotGetDllFunc) {
