@@ -16,7 +16,8 @@ void Append(Bytes& out, uint32_t value, int width, bool bigEndian) {
   }
 }
 
-Fields Uniform(int width, std::initializer_list<int64_t> values) {
+template <class T>
+Fields Uniform(int width, std::initializer_list<T> values) {
   Fields fields;
   for (int64_t value : values) fields.push_back({width, static_cast<uint32_t>(value)});
   return fields;
@@ -32,11 +33,7 @@ Bytes Encode(const Fields& fields, bool bigEndian) {
 
 Fields Words(std::initializer_list<int64_t> values) { return Uniform(4, values); }
 Fields Halves(std::initializer_list<int64_t> values) { return Uniform(2, values); }
-Fields RawBytes(std::initializer_list<uint8_t> values) {
-  Fields fields;
-  for (uint8_t value : values) fields.push_back({1, value});
-  return fields;
-}
+Fields RawBytes(std::initializer_list<uint8_t> values) { return Uniform(1, values); }
 Fields Join(const Fields& first, const Fields& second) {
   Fields joined = first;
   joined.insert(joined.end(), second.begin(), second.end());

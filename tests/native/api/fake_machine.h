@@ -13,17 +13,14 @@
 
 using Bytes = std::vector<uint8_t>;
 
-// One field of a payload or reply: its width in bytes (1, 2 or 4) and its value. Fields of
-// width 1 are raw bytes and never change with the byte order.
+// One field of a payload or reply: width in bytes (1, 2 or 4; 1 never swaps) and value.
 struct Field {
   int width;
   uint32_t value;
 };
 using Fields = std::vector<Field>;
 
-// The bytes of the fields as a machine of the given byte order sends and expects them.
 Bytes Encode(const Fields& fields, bool bigEndian);
-// Shorthands for common layouts.
 Fields Words(std::initializer_list<int64_t> values);
 Fields Halves(std::initializer_list<int64_t> values);
 Fields RawBytes(std::initializer_list<uint8_t> values);
@@ -31,8 +28,7 @@ Fields Join(const Fields& first, const Fields& second);
 
 class CFakeClock : public CClock {
  public:
-  // Time also passes a little with every look at the clock, so that a loop that never sleeps
-  // still reaches its limit.
+  // Every look moves time on, so a loop that never sleeps still reaches its limit.
   uint32_t TickCount() override { return ++now; }
   void Sleep(uint32_t ms) override { now += ms; }
   uint32_t now = 1000;
@@ -46,7 +42,6 @@ class CFakeMachine : public CTransport {
     bool locked;  // whether the exchange held the cross-process lock
   };
 
-  // The machine's byte order; status words and the tests' replies are encoded in it.
   bool bigEndian = false;
   // False: no device, so neither the lock nor any transfer succeeds.
   bool connected = true;
@@ -54,10 +49,8 @@ class CFakeMachine : public CTransport {
   bool neverFinishes = false;
   uint32_t stateWord = 2;
 
-  // The reply the machine offers after a write of the given code.
-  std::map<uint16_t, Bytes> replies;
-  // Answers of direct reads, by code.
-  std::map<uint16_t, Bytes> directReads;
+  std::map<uint16_t, Bytes> replies;      // offered after a write of the code
+  std::map<uint16_t, Bytes> directReads;  // answers of direct reads, by code
   std::deque<Bytes> bulkIn;
 
   std::vector<Write> writes;
@@ -83,7 +76,6 @@ class CFakeMachine : public CTransport {
   bool Lock(uint32_t timeoutMs) override;
   int Unlock() override;
 
-  // The codes of every control write, in order.
   std::vector<uint16_t> WrittenCodes() const;
 
  private:
