@@ -1,21 +1,16 @@
-// Data over the bulk pipes: the system report, the parameter areas, their upload and clearing,
-// and the 16-bit table.
-#include <gtest/gtest.h>
-
 #include "machine_host.h"
 
 namespace {
 
-class BulkTest : public ::testing::Test {
+class BulkTest : public EmulatorTest {
  protected:
-  explicit BulkTest(size_t reportSize = 0)
-      : machine_(clock_, Options(reportSize)), host_(machine_, clock_) {}
+  explicit BulkTest(size_t reportSize = 0) : EmulatorTest(Options(reportSize)) {}
   static MachineOptions Options(size_t reportSize) {
     MachineOptions options;
     options.reportSize = reportSize;
     return options;
   }
-  // Reads an area the way a host does: 4096-byte reads until size bytes have come.
+  // 4096-byte reads until size bytes have come.
   Bytes Dump(uint16_t readCode, size_t size) {
     EXPECT_TRUE(host_.Send(readCode));
     Bytes all;
@@ -26,9 +21,6 @@ class BulkTest : public ::testing::Test {
     }
     return all;
   }
-  CFakeClock clock_;
-  CMachineModel machine_;
-  CMachineHost host_;
 };
 
 TEST_F(BulkTest, ReportIsTextWithTheSerialNumberEndingInOneZeroByte) {
@@ -48,49 +40,40 @@ class LongReportTest : public BulkTest {
   LongReportTest() : BulkTest(1 << 20) {}
 };
 
-TEST_F(LongReportTest, ReportHasExactlyTheSizeAskedForInTwoKilobyteChunks) {
+TEST_F(LongReportTest, ReportHasExactlyTheSizeAskedFor) {
   ASSERT_TRUE(host_.Send(kCmdSystemReport));
   Bytes report = host_.BulkUntilZero();
   ASSERT_EQ((1u << 20) + 1, report.size());
   EXPECT_EQ(std::string::npos, std::string(report.begin(), report.end() - 1).find('\0'));
 }
 
-TEST_F(BulkTest, AreaSizesAndDumpsMatchByteForByte) {
+TEST_F(BulkTest, AreasDumpUploadAndClearByteForByte) {
   ASSERT_EQ(2048u, host_.QueryWord(kCmdArea0Size));
   ASSERT_EQ(1024u, host_.QueryWord(kCmdArea1Size));
   EXPECT_EQ(machine_.store().area(0), Dump(kCmdArea0Read, 2048));
   EXPECT_EQ(machine_.store().area(1), Dump(kCmdArea1Read, 1024));
   EXPECT_NE(machine_.store().area(0), Bytes(2048, machine_.store().area(0)[0]));
-  EXPECT_TRUE(machine_.BulkIn(1).empty());  // the host's one further read finds nothing
-}
+  EXPECT_TRUE(machine_.BulkIn(1).empty());
 
-TEST_F(BulkTest, UploadReplacesAreaZeroAndClearingZeroesIt) {
+  const uint8_t raw[] = {1, 2, 3};  // outside an upload: the area stays
+  machine_.BulkOut(raw, sizeof raw);
+  EXPECT_EQ(machine_.store().area(0), Dump(kCmdArea0Read, 2048));
+  EXPECT_EQ(3u, machine_.rawBulkBytes());
+
   Bytes image(2048);
   for (size_t i = 0; i < image.size(); ++i) image[i] = static_cast<uint8_t>(i * 13 + 1);
   ASSERT_TRUE(host_.Send(kCmdArea0Write));
-  for (size_t at = 0; at < image.size(); at += 1000) {
-    size_t n = std::min<size_t>(1000, image.size() - at);
-    machine_.BulkOut(image.data() + at, n);
-  }
+  for (size_t at = 0; at < image.size(); at += 1000)
+    machine_.BulkOut(image.data() + at, std::min<size_t>(1000, image.size() - at));
   EXPECT_EQ(image, Dump(kCmdArea0Read, 2048));
-
   ASSERT_TRUE(host_.Send(kCmdClearAllParameters));
   EXPECT_EQ(Bytes(2048, 0), Dump(kCmdArea0Read, 2048));
-}
-
-TEST_F(BulkTest, BulkDataOutsideAnUploadLeavesTheAreaAlone) {
-  Bytes before = machine_.store().area(0);
-  const uint8_t raw[] = {1, 2, 3};
-  machine_.BulkOut(raw, sizeof raw);
-  EXPECT_EQ(before, machine_.store().area(0));
-  EXPECT_EQ(3u, machine_.rawBulkBytes());
 }
 
 TEST_F(BulkTest, WordTableReadsAndWritesInTheMachinesOrder) {
   Bytes table = host_.Query(kCmdReadWordTable);
   ASSERT_EQ(128u, table.size());
   EXPECT_EQ(100u, host_.order().Get16(table, 2));
-
   Bytes words;
   for (uint16_t word : {0xA1B2, 0x0001}) host_.order().Put16(words, word);
   ASSERT_TRUE(host_.Send(kCmdWriteWordTable, words));
@@ -98,7 +81,6 @@ TEST_F(BulkTest, WordTableReadsAndWritesInTheMachinesOrder) {
   EXPECT_EQ(0xA1B2u, host_.order().Get16(table, 0));
   EXPECT_EQ(0x0001u, host_.order().Get16(table, 2));
   EXPECT_EQ(200u, host_.order().Get16(table, 4));
-
   EXPECT_FALSE(host_.Send(kCmdWriteWordTable, Bytes(130, 0)));  // longer than the table
   EXPECT_FALSE(host_.Send(kCmdWriteWordTable, Bytes(3, 0)));    // half a word
 }

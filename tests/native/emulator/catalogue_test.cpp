@@ -1,21 +1,12 @@
-// Every command of the catalogue is taken with its payload length and refused with any other,
-// and every query answers with the length a host demands.
 #include <gtest/gtest.h>
 
 #include "machine_host.h"
 
 namespace {
 
-struct Sent {
-  uint16_t code;
-  int payload;
-};
-struct Asked {
-  uint16_t code;
-  size_t reply;
-};
+struct Sent { uint16_t code; int payload; };
+struct Asked { uint16_t code; size_t reply; };
 
-// Payload lengths of the commands, written down from the machine's command list.
 const Sent kCommands[] = {
     {0x0206, 8},  {0x0209, 4},  {0x020B, 4},  {0x020E, 12}, {0x0210, 6},  {0x0231, 2},
     {0x023F, 4},  {0x0240, 4},  {0x0241, 4},  {0x0258, 1},  {0x025A, 1},  {0x025F, 24},
@@ -28,7 +19,6 @@ const Sent kCommands[] = {
     {0x3467, 24}, {0x3469, 1},  {0x347B, 4},  {0x3483, 4},  {0x3500, 2},  {0x3501, 6},
 };
 
-// Reply lengths of the queries with a fixed reply.
 const Asked kQueries[] = {
     {0x0205, 4},  {0x0207, 4},  {0x0208, 4},  {0x020A, 4},  {0x020D, 12}, {0x020F, 6},
     {0x0230, 4},  {0x023A, 4},  {0x0251, 24}, {0x0253, 24}, {0x025B, 48}, {0x025E, 24},
@@ -39,15 +29,9 @@ const Asked kQueries[] = {
     {0x346B, 4},  {0x3473, 4},
 };
 
-class CatalogueTest : public ::testing::Test {
- protected:
-  CatalogueTest() : machine_(clock_, MachineOptions()), host_(machine_, clock_) {}
-  CFakeClock clock_;
-  CMachineModel machine_;
-  CMachineHost host_;
-};
+using CatalogueTest = EmulatorTest;
 
-// A payload that every command takes: non-zero denominators, zero bytes for texts.
+// Non-zero denominators, zero bytes for texts.
 Bytes Payload(const CMachineHost& host, int length) {
   Bytes payload;
   while (static_cast<int>(payload.size()) + 4 <= length) {
@@ -70,43 +54,29 @@ TEST_F(CatalogueTest, EveryCommandIsTakenWithItsLengthAndRefusedOneByteLongerOrS
   }
 }
 
-TEST_F(CatalogueTest, EveryQueryRepliesWithItsLength) {
+TEST_F(CatalogueTest, EveryQueryRepliesWithItsLengthAndTextsEndInTheirZeroByte) {
   for (const Asked& query : kQueries) {
     SCOPED_TRACE(query.code);
     EXPECT_EQ(query.reply, host_.Query(query.code).size());
   }
-}
-
-TEST_F(CatalogueTest, TextQueriesEndInTheirZeroByte) {
   for (uint16_t code : {0x0101, 0x0102, 0x01FF, 0x0200, 0x0202, 0x0211}) {
     SCOPED_TRACE(code);
-    Bytes reply = host_.Query(static_cast<uint16_t>(code));
+    Bytes reply = host_.Query(code);
     ASSERT_FALSE(reply.empty());
     EXPECT_EQ(0, reply.back());
   }
   EXPECT_EQ("0102", host_.QueryText(0x0101));
 }
 
-TEST_F(CatalogueTest, DirectWritesAreTakenWithoutAcceptance) {
+TEST_F(CatalogueTest, DirectWritesNeedNoAcceptanceBulkCommandsAreTakenOthersRefused) {
   host_.Write(kCmd0004);
   EXPECT_EQ(0u, host_.ReadStatus().handshake);
   host_.Write(kCmdSendZero0279, host_.Words32({0}));
   EXPECT_EQ(0u, host_.ReadStatus().handshake);
-}
-
-TEST_F(CatalogueTest, BulkCommandsAreAccepted) {
-  for (uint16_t code : {0x02C0, 0x02E1, 0x02E2, 0x02F1}) {
-    SCOPED_TRACE(code);
-    EXPECT_TRUE(host_.Send(static_cast<uint16_t>(code)));
-  }
-}
-
-TEST_F(CatalogueTest, CodesOutsideTheCatalogueAreRefused) {
+  for (uint16_t code : {0x02C0, 0x02E1, 0x02E2, 0x02F1}) EXPECT_TRUE(host_.Send(code)) << code;
   for (uint16_t code : {0x0000, 0x0005, 0x0204, 0x020C, 0x0261, 0x0278, 0x02E4, 0x0353, 0x3468,
-                        0x348B, 0x3502}) {
-    SCOPED_TRACE(code);
-    EXPECT_FALSE(host_.Send(static_cast<uint16_t>(code)));
-  }
+                        0x348B, 0x3502})
+    EXPECT_FALSE(host_.Send(code)) << code;
 }
 
 }  // namespace

@@ -1,4 +1,3 @@
-// The text commands of the control channel, the command line, and the state dump.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -24,10 +23,9 @@ class FakeServerSwitches : public CServerSwitches {
   bool noAcknowledge_ = false;
 };
 
-class ControlTest : public ::testing::Test {
+class ControlTest : public EmulatorTest {
  protected:
-  ControlTest()
-      : machine_(clock_, MachineOptions()), host_(machine_, clock_), channel_(machine_, server_) {}
+  ControlTest() : channel_(machine_, server_) {}
   ~ControlTest() override { std::remove(path_.c_str()); }
   bool Run(const std::string& line) { return channel_.Execute(line) == ControlResult::kDone; }
   std::map<std::string, std::string> Dump() {
@@ -42,30 +40,23 @@ class ControlTest : public ::testing::Test {
     return values;
   }
   std::string path_ = ::testing::TempDir() + "hvx40sim dump.txt";  // a blank in the path
-  CFakeClock clock_;
-  CMachineModel machine_;
-  CMachineHost host_;
   FakeServerSwitches server_;
   CControlChannel channel_;
 };
 
-TEST_F(ControlTest, CoverCommandsReachTheStatusAndTheInputWord) {
+TEST_F(ControlTest, CoverAndSensorCommandsReachTheStatusAndTheInputWord) {
   ASSERT_TRUE(Run("cover open"));
   EXPECT_TRUE(host_.ReadStatus().state & kStateCoverOpen);
   EXPECT_EQ(0u, host_.QueryWord(kCmdGetInputState));
   ASSERT_TRUE(Run("cover close"));
-  EXPECT_EQ(0x40u, host_.QueryWord(kCmdGetInputState));
-  EXPECT_FALSE(Run("cover ajar"));
-}
-
-TEST_F(ControlTest, SensorsAreHeldOnByHandAndReleased) {
   ASSERT_TRUE(Run("sensor y on"));
   ASSERT_TRUE(Run("sensor z on"));
   EXPECT_EQ(0x46u, host_.QueryWord(kCmdGetInputState));
   ASSERT_TRUE(Run("sensor y off"));
   EXPECT_EQ(0x44u, host_.QueryWord(kCmdGetInputState));
-  EXPECT_FALSE(Run("sensor a on"));
-  EXPECT_FALSE(Run("sensor x maybe"));
+  for (const char* bad : {"cover ajar", "sensor a on", "sensor x maybe", "", "open the pod bay doors"})
+    EXPECT_FALSE(Run(bad)) << bad;
+  EXPECT_EQ(ControlResult::kQuit, channel_.Execute("quit"));
 }
 
 TEST_F(ControlTest, FaultsAndServerSwitchesAreSetByName) {
@@ -96,12 +87,6 @@ TEST_F(ControlTest, PositionAndLoadShapeTheNextMoves) {
   ASSERT_TRUE(host_.Send(kCmdMoveAxisX, host_.AxisRecord(50, 1000, -2500)));
   clock_.Sleep(60000);
   EXPECT_EQ(0u, host_.QueryWord(kCmdGetInputState) & 1u);
-}
-
-TEST_F(ControlTest, UnknownCommandsFailAndQuitIsTold) {
-  EXPECT_FALSE(Run(""));
-  EXPECT_FALSE(Run("open the pod bay doors"));
-  EXPECT_EQ(ControlResult::kQuit, channel_.Execute("quit"));
 }
 
 TEST_F(ControlTest, DumpGivesTheStateAsKeyValueLines) {
@@ -147,7 +132,8 @@ TEST(CommandLineTest, OptionsSetTheMachineUp) {
   std::string error;
   ASSERT_TRUE(ParseSimOptions({"/swap", "/report-size", "1048576", "/journal", "j.txt", "/fault",
                                "noack", "/fault", "busy", "-motion-scale", "2.5", "/absent",
-                               "/cover-open", "/min-current", "70", "/update-ms", "500"},
+                               "/cover-open", "/min-current", "70", "/update-ms", "500", "/send",
+                               "dump C:\\x y.txt"},
                               options, error))
       << error;
   EXPECT_TRUE(options.machine.bigEndian);
@@ -161,6 +147,8 @@ TEST(CommandLineTest, OptionsSetTheMachineUp) {
   EXPECT_EQ(70, options.minimumCurrent);
   EXPECT_EQ(500u, options.machine.updateMs);
   EXPECT_EQ("Varnel HVX-40", options.deviceName);
+  EXPECT_TRUE(options.send);
+  EXPECT_EQ("dump C:\\x y.txt", options.sendCommand);
 }
 
 TEST(CommandLineTest, BadOptionsAreRefusedWithAReason) {
@@ -179,14 +167,6 @@ TEST(CommandLineTest, BadOptionsAreRefusedWithAReason) {
     EXPECT_FALSE(ParseSimOptions(bad.args, options, error));
     EXPECT_EQ(bad.error, error);
   }
-}
-
-TEST(CommandLineTest, SendTakesTheCommandAsOneArgument) {
-  SimOptions options;
-  std::string error;
-  ASSERT_TRUE(ParseSimOptions({"/send", "dump C:\\x y.txt"}, options, error));
-  EXPECT_TRUE(options.send);
-  EXPECT_EQ("dump C:\\x y.txt", options.sendCommand);
 }
 
 }  // namespace

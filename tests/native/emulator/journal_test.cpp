@@ -1,6 +1,3 @@
-// The journal: one exact line per request, readable while the machine runs.
-#include <gtest/gtest.h>
-
 #include <cstdio>
 #include <fstream>
 
@@ -8,9 +5,9 @@
 
 namespace {
 
-class JournalTest : public ::testing::Test {
+class JournalTest : public EmulatorTest {
  protected:
-  JournalTest() : machine_(clock_, MachineOptions()), host_(machine_, clock_) {
+  JournalTest() {
     EXPECT_TRUE(machine_.journal().Open(path_));
   }
   ~JournalTest() override {
@@ -26,9 +23,6 @@ class JournalTest : public ::testing::Test {
   }
   std::string path_ = ::testing::TempDir() + "hvx40sim_journal.txt";
   std::string file_ = ::testing::TempDir() + "hvx40sim journal job.prn";
-  CFakeClock clock_;
-  CMachineModel machine_;
-  CMachineHost host_;
 };
 
 TEST_F(JournalTest, ControlTransfersAreWrittenAsTheyArrive) {
@@ -57,11 +51,6 @@ TEST_F(JournalTest, BulkTransfersAndFilesAreWritten) {
   EXPECT_EQ("BI 1000", lines[4]);
   EXPECT_EQ("BI 24", lines[5]);
   EXPECT_EQ("F " + file_ + " 216d63303b0d0a", lines[6]);
-}
-
-TEST(HexBytesTest, LowercaseTwoDigitsPerByte) {
-  const uint8_t bytes[] = {0x00, 0x0F, 0xA0, 0xFF};
-  EXPECT_EQ("000fa0ff", HexBytes(bytes, sizeof bytes));
 }
 
 }  // namespace

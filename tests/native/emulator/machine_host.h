@@ -1,6 +1,7 @@
-// Drives the emulated machine the way the library does over the shared block: vendor writes and
-// reads, status polls, queries through 0x0003, with a clock the test moves by hand.
+// Drives the emulated machine as the library does, with a clock the test moves by hand.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -113,4 +114,13 @@ class CMachineHost {
   CMachineModel& machine_;
   CFakeClock& clock_;
   CWireOrder order_;
+};
+
+class EmulatorTest : public ::testing::Test {
+ protected:
+  explicit EmulatorTest(const MachineOptions& options = MachineOptions())
+      : machine_(clock_, options), host_(machine_, clock_) {}
+  CFakeClock clock_;
+  CMachineModel machine_;
+  CMachineHost host_;
 };

@@ -1,7 +1,3 @@
-// Update mode: entering it, the phases an image goes through, the images the machine refuses,
-// and the restart that leaves it.
-#include <gtest/gtest.h>
-
 #include <cstdio>
 #include <fstream>
 
@@ -9,11 +5,9 @@
 
 namespace {
 
-class UpdateTest : public ::testing::Test {
+class UpdateTest : public EmulatorTest {
  protected:
-  UpdateTest() : machine_(clock_, MachineOptions()), host_(machine_, clock_) {}
   ~UpdateTest() override { std::remove(path_.c_str()); }
-
   void EnterUpdateMode() { host_.Write(kCmdEnterUpdateMode, {0}); }
   bool HandImage(const std::string& content) {
     std::ofstream(path_, std::ios::binary) << content;
@@ -21,7 +15,7 @@ class UpdateTest : public ::testing::Test {
   }
   uint32_t Phase() { return host_.ReadStatus().state >> 24 & 0x0F; }
   uint32_t Progress() { return host_.ReadStatus().state >> 16 & 0xFF; }
-  // Polls every quarter second and notes every phase seen until the update ends.
+  // Every phase seen, polled each quarter second until the update ends.
   std::vector<uint32_t> FollowPhases() {
     std::vector<uint32_t> seen;
     for (int poll = 0; poll < 40; ++poll) {
@@ -32,25 +26,16 @@ class UpdateTest : public ::testing::Test {
     }
     return seen;
   }
-
   std::string path_ = ::testing::TempDir() + "hvx40sim_update_image.rfw";
-  CFakeClock clock_;
-  CMachineModel machine_;
-  CMachineHost host_;
 };
 
-TEST_F(UpdateTest, EnteringUpdateModeWaitsForAnImage) {
+TEST_F(UpdateTest, GoodImageRunsThroughAllPhasesToFinished) {
   EnterUpdateMode();
   Status status = host_.ReadStatus();
   EXPECT_EQ(0x81000000u, status.state);
   EXPECT_EQ(0u, status.handshake);  // taken at once, nothing to accept
-}
-
-TEST_F(UpdateTest, GoodImageRunsThroughAllPhasesToFinished) {
-  EnterUpdateMode();
   ASSERT_TRUE(HandImage("RFW image"));
   EXPECT_EQ((std::vector<uint32_t>{2, 3, 4, 5, 6}), FollowPhases());
-  EXPECT_EQ(100u, Progress());
   EXPECT_EQ(0x86640000u, host_.ReadStatus().state);
 }
 
@@ -88,15 +73,11 @@ TEST_F(UpdateTest, RefusedImagesEndInTheirErrorPhaseBeforeProgressEightyFive) {
   }
 }
 
-TEST_F(UpdateTest, ReconnectingWhileWaitingKeepsUpdateMode) {
+TEST_F(UpdateTest, ReconnectingLeavesUpdateModeOnlyAfterTheInstallation) {
   EnterUpdateMode();
   machine_.ClientDisconnected();
   host_.Read(kCmdProtocolCheck, 4);
-  EXPECT_EQ(0x81000000u, host_.ReadStatus().state);
-}
-
-TEST_F(UpdateTest, ReconnectingAfterTheInstallationLeavesUpdateMode) {
-  EnterUpdateMode();
+  EXPECT_EQ(0x81000000u, host_.ReadStatus().state);  // still waiting for an image
   ASSERT_TRUE(HandImage("RFW image"));
   clock_.Sleep(1000);
   machine_.ClientDisconnected();  // still installing: nothing happens
@@ -112,19 +93,15 @@ TEST_F(UpdateTest, ReconnectingAfterTheInstallationLeavesUpdateMode) {
   EXPECT_EQ(2u, host_.ReadStatus().state);
 }
 
-TEST_F(UpdateTest, MachineRefusesMotionAndSpindleInUpdateMode) {
+TEST_F(UpdateTest, UpdateModeRefusesMotionSpindleASecondImageAndARestart) {
+  EXPECT_FALSE(machine_.OutputFile(path_ + ".missing"));
   EnterUpdateMode();
   EXPECT_FALSE(host_.Send(kCmdMoveTo, host_.MoveRecord(1000, 100, 0, 0)));
   EXPECT_FALSE(host_.Send(kCmdSetSpindleSpeed, host_.Words32({7000})));
   EXPECT_EQ("0102", host_.QueryText(0x0101));
-}
-
-TEST_F(UpdateTest, SecondImageOrAnUnreadableFileIsRefused) {
-  EXPECT_FALSE(machine_.OutputFile(path_ + ".missing"));
-  EnterUpdateMode();
   ASSERT_TRUE(HandImage("RFW image"));
   EXPECT_FALSE(HandImage("RFW image"));
-  host_.Write(kCmdEnterUpdateMode, {0});  // not started over while installing
+  EnterUpdateMode();
   EXPECT_TRUE(host_.ReadStatus().error());
 }
 

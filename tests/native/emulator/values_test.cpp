@@ -1,61 +1,42 @@
-// Stored values read back as written: identity texts, compensation, coordinate sets, indexed
-// values, the spindle, and the generic setter and getter pairs.
-#include <gtest/gtest.h>
-
 #include "machine_host.h"
 
 namespace {
 
-class ValuesTest : public ::testing::Test {
+class ValuesTest : public EmulatorTest {
  protected:
-  ValuesTest() : machine_(clock_, MachineOptions()), host_(machine_, clock_) {}
-  Bytes Vector(int32_t first) const {
-    return host_.Words32({static_cast<uint32_t>(first), 2, 3, 4, 5, 6});
-  }
-  CFakeClock clock_;
-  CMachineModel machine_;
-  CMachineHost host_;
+  Bytes Vector(int32_t first) const { return host_.Words32({static_cast<uint32_t>(first), 2, 3, 4, 5, 6}); }
 };
 
-TEST_F(ValuesTest, SerialNumberAndShortCodeReadBackWithoutTheirZeroByte) {
+TEST_F(ValuesTest, IdentityTextsAndCompensationReadBackAsWritten) {
   ASSERT_TRUE(host_.Send(kCmdSetSerialNumber, {'H', 'V', '9', 0}));
   ASSERT_TRUE(host_.Send(kCmdSetShortCode, {'B', 0}));
   EXPECT_EQ("HV9", host_.QueryText(kCmdGetSerialNumber));
   EXPECT_EQ((Bytes{'B', 0}), host_.Query(kCmdGetShortCode));
-}
 
-TEST_F(ValuesTest, CompensationStartsAtFactorOneAndReadsBackAsWritten) {
   EXPECT_EQ(host_.Words32({1000000, 1000000, 1000000, 1000000, 1000000, 1000000}),
             host_.Query(kCmdGetUserCompensation));
   Bytes record = host_.Words32({1000050, 999990, 1000000, 1000000, 1000000, 1000000});
   ASSERT_TRUE(host_.Send(kCmdSetUserCompensation, record));
   EXPECT_EQ(record, host_.Query(kCmdGetUserCompensation));
-  EXPECT_NE(record, host_.Query(kCmdGetCompensation2));
+  Bytes other = host_.Query(kCmdGetCompensation2);
+  EXPECT_NE(record, other);
+  EXPECT_FALSE(host_.Send(kCmdSetCompensation2, host_.Words32({1, 1, 1, 1, 0, 1})));  // zero denominator
+  EXPECT_EQ(other, host_.Query(kCmdGetCompensation2));
 }
 
-TEST_F(ValuesTest, CompensationWithAZeroDenominatorIsRefusedAndKeepsTheOldValue) {
-  Bytes before = host_.Query(kCmdGetCompensation2);
-  EXPECT_FALSE(host_.Send(kCmdSetCompensation2, host_.Words32({1, 1, 1, 1, 0, 1})));
-  EXPECT_EQ(before, host_.Query(kCmdGetCompensation2));
-}
-
-TEST_F(ValuesTest, CoordinateSetsAreReadAtTheirSetterCodeMinus0x133) {
-  ASSERT_TRUE(host_.Send(0x3336, Vector(54)));   // work coordinate 54
-  ASSERT_TRUE(host_.Send(0x3467, Vector(300)));  // extended set 300
+TEST_F(ValuesTest, SetValuesAreReadBackAtTheirGetterCodes) {
+  ASSERT_TRUE(host_.Send(0x3336, Vector(54)));   // read at setter - 0x133
+  ASSERT_TRUE(host_.Send(0x3467, Vector(300)));
   ASSERT_TRUE(host_.Send(kCmdSetVector3335, Vector(1)));
   EXPECT_EQ(Vector(54), host_.Query(0x3203));
   EXPECT_EQ(Vector(300), host_.Query(0x3334));
   EXPECT_EQ(Vector(1), host_.Query(kCmdGetVector3202));
   EXPECT_EQ(Bytes(24, 0), host_.Query(0x3204));
-}
 
-TEST_F(ValuesTest, IndexedValuesAreReadSixteenCodesBelowTheirSetters) {
   ASSERT_TRUE(host_.Send(kCmdIndexedValueSetBase + 3, host_.Words32({0xDEADBEEF})));
   EXPECT_EQ(0xDEADBEEFu, host_.QueryWord(kCmdIndexedValueGetBase + 3));
   EXPECT_EQ(0u, host_.QueryWord(kCmdIndexedValueGetBase + 4));
-}
 
-TEST_F(ValuesTest, RawBlocksReadBackByteForByte) {
   Bytes block = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
   ASSERT_TRUE(host_.Send(kCmdSetBlock12_020E, block));
   EXPECT_EQ(block, host_.Query(kCmdGetBlock12_020D));
@@ -76,7 +57,7 @@ TEST_F(ValuesTest, SpindleTurnsAtTheSetSpeedTimesTheOverride) {
   EXPECT_EQ(0u, host_.QueryWord(kCmdGetSpindleSpeed));
 }
 
-TEST_F(ValuesTest, DeviceBlockCarriesTheStatusInputAndPosition) {
+TEST_F(ValuesTest, DeviceBlockCarriesTheStatusInputPositionAndSerial) {
   Bytes block = host_.Read(kCmdDeviceBlock, 56);
   ASSERT_EQ(56u, block.size());
   EXPECT_EQ(2u, host_.order().Get32(block, 0));

@@ -52,7 +52,6 @@ struct JogCase {
 }  // namespace
 
 TEST_F(JogTest, StepsMoveOneAxisWithinTheTravelAndLogTheMove) {
-  // The last two values are carried through every move unchanged.
   const JogCase cases[] = {
       {JogMove::XPlus, OneStep(), {{1000, 2, -3, 0, 55, -66}}, {1010, 2, -3, 0, 55, -66}, 100,
        "MoveTools X+"},
@@ -98,15 +97,6 @@ TEST_F(JogTest, OnlyIdleAndReadyStatesWithoutMotionAllowAJog) {
   EXPECT_THAT(messages.shown, IsEmpty()) << "refusals are silent";
 }
 
-TEST_F(JogTest, FailedStatusReadMovesNothingButStillLogs) {
-  EXPECT_CALL(fake, GetStatus(_, _)).WillOnce(ReturnStatusNotRead());
-  EXPECT_CALL(fake, GetCurrentPosition(_)).Times(0);
-  EXPECT_CALL(fake, MoveTo(_, _)).Times(0);
-  jog.Jog(JogMove::ZMinus, OneStep());
-  EXPECT_THAT(log.lines, ElementsAre("MoveTools Z-"));
-  EXPECT_THAT(messages.shown, IsEmpty());
-}
-
 TEST_F(JogTest, FailuresShowTheirMessageAndLogNothing) {
   EXPECT_CALL(fake, GetCurrentPosition(_))
       .WillOnce(Return(false))
@@ -123,6 +113,14 @@ TEST_F(JogTest, FailuresShowTheirMessageAndLogNothing) {
   EXPECT_THAT(messages.shown,
               ElementsAre("Failed to get current pos", "Select Cursor Steps", "Failed to move"));
   EXPECT_THAT(log.lines, IsEmpty());
+
+  testing::Mock::VerifyAndClearExpectations(&fake);
+  EXPECT_CALL(fake, GetStatus(_, _)).WillOnce(ReturnStatusNotRead());
+  EXPECT_CALL(fake, GetCurrentPosition(_)).Times(0);
+  EXPECT_CALL(fake, MoveTo(_, _)).Times(0);
+  jog.Jog(JogMove::ZMinus, OneStep());
+  EXPECT_THAT(log.lines, ElementsAre("MoveTools Z-")) << "an unread status moves nothing but logs";
+  EXPECT_EQ(3u, messages.shown.size());
 }
 
 TEST_F(JogTest, ButtonClicksMapToTheirMovesAndTheBButtonsDoNothing) {
@@ -135,13 +133,6 @@ TEST_F(JogTest, ButtonClicksMapToTheirMovesAndTheBButtonsDoNothing) {
   EXPECT_THAT(log.lines, ElementsAre("MoveTools X+", "MoveTools X-", "MoveTools Y+",
                                      "MoveTools Y-", "MoveTools Z+", "MoveTools Z-",
                                      "MoveTools A+", "MoveTools A-"));
-}
-
-TEST_F(JogTest, ClickInASpeedModeDoesNothingOnceTheTickSetTheMode) {
-  jog.RunContinuous(HighSpeed(), JogButtonStates{});
-  EXPECT_CALL(fake, GetStatus(_, _)).Times(0);
-  jog.OnJogButton(main_ids::kJogXPlus, HighSpeed());
-  EXPECT_THAT(log.lines, IsEmpty());
 }
 
 TEST_F(JogTest, HeldButtonDrivesToTheEndOfTravelAndAReleasedOneStops) {
@@ -161,30 +152,28 @@ TEST_F(JogTest, HeldButtonDrivesToTheEndOfTravelAndAReleasedOneStops) {
   jog.RunContinuous(LowSpeed(), With(3, 0x008));
 }
 
-TEST_F(JogTest, HeldButtonWhileTheMachineMovesSendsNothingAndKeepsClicksInert) {
-  EXPECT_CALL(fake, GetStatus(_, _)).WillRepeatedly(ReturnStatus(kReadyMoving));
-  EXPECT_CALL(fake, MoveTo(_, _)).Times(0);
-  jog.RunContinuous(HighSpeed(), With(2, kHeld));
-  EXPECT_FALSE(jog.StepMode()) << "the click that ends the hold must not start a move";
-}
-
-TEST_F(JogTest, StepModesNeitherHoldNorStop) {
+TEST_F(JogTest, NoHoldInStepModesOrWhileTheMachineMovesAndClicksAreInertInSpeedModes) {
   EXPECT_CALL(fake, MoveTo(_, _)).Times(0);
   EXPECT_CALL(fake, StopMotion()).Times(0);
   jog.RunContinuous(TenStep(), With(0, kHeld));
   jog.RunContinuous(OneStep(), With(1, 0x208));
   EXPECT_TRUE(jog.StepMode());
+  EXPECT_CALL(fake, GetStatus(_, _)).WillRepeatedly(ReturnStatus(kReadyMoving));
+  jog.RunContinuous(HighSpeed(), With(2, kHeld));
+  EXPECT_FALSE(jog.StepMode());
+  EXPECT_CALL(fake, GetStatus(_, _)).Times(0);
+  jog.OnJogButton(main_ids::kJogXPlus, HighSpeed());
+  EXPECT_THAT(log.lines, IsEmpty());
 }
 
-TEST_F(JogTest, ButtonStatesAreReadByTheirPushAndFocusFlags) {
-  EXPECT_EQ(ButtonPress::Held, ClassifyButtonState(0x26C));
-  EXPECT_EQ(ButtonPress::ReleasedWithFocus, ClassifyButtonState(0x208));
-  EXPECT_EQ(ButtonPress::ReleasedWithFocus, ClassifyButtonState(0x008));
-  EXPECT_EQ(ButtonPress::ReleasedWithFocus, ClassifyButtonState(0x068))
-      << "held but slid off the button: the hold has ended";
-  EXPECT_EQ(ButtonPress::Idle, ClassifyButtonState(0x200));
+TEST(JogButtonTest, ButtonStatesAreReadByTheirPushAndFocusFlags) {
+  const std::pair<int, ButtonPress> rows[] = {{0x26C, ButtonPress::Held},
+                                              {0x208, ButtonPress::ReleasedWithFocus},
+                                              {0x008, ButtonPress::ReleasedWithFocus},
+                                              {0x068, ButtonPress::ReleasedWithFocus},  // slid off
+                                              {0x200, ButtonPress::Idle}};
+  for (const auto& row : rows) EXPECT_EQ(row.second, ClassifyButtonState(row.first)) << row.first;
 }
-
 TEST_F(JogTest, KeyChordsNeedBothKeysAndRunInTheirOrderSeveralPerTick) {
   CFakeKeys keys;
   keys.down = {'X', 'Z', 'A'};

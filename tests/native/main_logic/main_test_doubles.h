@@ -1,4 +1,3 @@
-// Recording stand-ins for the window around the main window's logic.
 #pragma once
 
 #include <set>
@@ -28,7 +27,6 @@ struct CFakeKeys : IKeyState {
   std::set<int> down;
 };
 
-// Radio button sets by the name of the checked button.
 inline StepRadios OneStep() { return {true, false, false, false, false}; }
 inline StepRadios TenStep() { return {false, true, false, false, false}; }
 inline StepRadios HundredStep() { return {false, false, true, false, false}; }
@@ -36,7 +34,6 @@ inline StepRadios LowSpeed() { return {false, false, false, true, false}; }
 inline StepRadios HighSpeed() { return {false, false, false, false, true}; }
 inline StepRadios NoneChecked() { return {false, false, false, false, false}; }
 
-// State words the machine reports.
 constexpr uint32_t kReady = 0x2;
 constexpr uint32_t kReadyMoving = 0x2 | 0x800;
 constexpr uint32_t kCoverOpen = 0x20000;

@@ -14,23 +14,23 @@ using testing::Return;
 
 namespace {
 
-constexpr int kCoverClosedInput = 0x40;
-
 class SpindleTest : public testing::Test {
  protected:
   SpindleTest() : spindle([this] { return &fake; }, log, messages) {
     ON_CALL(fake, GetStatus(_, _)).WillByDefault(ReturnStatus(kReady));
-    ON_CALL(fake, GetInputState()).WillByDefault(Return(kCoverClosedInput));
+    ON_CALL(fake, GetInputState()).WillByDefault(Return(0x40));
     ON_CALL(fake, SetSpindleSpeed(_)).WillByDefault(Return(true));
     ON_CALL(fake, SetSpindleOverride(_)).WillByDefault(Return(true));
   }
-
   void SwitchOn() {
     spindle.OnBoxClicked(true);
     ASSERT_TRUE(spindle.BoxChecked());
     testing::Mock::VerifyAndClearExpectations(&fake);
   }
-
+  void ExpectOff() {
+    EXPECT_FALSE(spindle.BoxChecked());
+    EXPECT_EQ("OFF", spindle.Label());
+  }
   NiceMock<CFakeHVXController> fake;
   CRecordingLog log;
   CRecordingMessages messages;
@@ -39,11 +39,19 @@ class SpindleTest : public testing::Test {
 
 }  // namespace
 
-TEST_F(SpindleTest, CheckingWithTheCoverClosedRunsTheSpindleAt7000Rpm) {
-  EXPECT_CALL(fake, SetSpindleSpeed(7000)).WillOnce(Return(true));
+TEST_F(SpindleTest, TheBoxRunsTheSpindleAt7000RpmAndStopsItWithoutReadingTheCover) {
+  EXPECT_CALL(fake, SetSpindleSpeed(7000)).WillOnce(Return(false)).WillOnce(Return(true));
+  spindle.OnBoxClicked(true);
+  ExpectOff();  // the switch-on failed
   spindle.OnBoxClicked(true);
   EXPECT_TRUE(spindle.BoxChecked());
   EXPECT_EQ("ON", spindle.Label());
+  testing::Mock::VerifyAndClearExpectations(&fake);
+
+  EXPECT_CALL(fake, GetInputState()).Times(0);
+  EXPECT_CALL(fake, SetSpindleSpeed(0)).WillOnce(Return(true));
+  spindle.OnBoxClicked(false);
+  ExpectOff();
   EXPECT_THAT(log.lines, IsEmpty()) << "the spindle box logs nothing";
 }
 
@@ -55,39 +63,19 @@ TEST_F(SpindleTest, CheckingWithTheCoverOpenIsRefusedWithItsMessage) {
     EXPECT_CALL(fake, SetSpindleSpeed(_)).Times(0);
     spindle.OnBoxClicked(true);
     EXPECT_THAT(messages.shown, ElementsAre("Cover is open. Close the cover and try it again."));
-    EXPECT_FALSE(spindle.BoxChecked());
-    EXPECT_EQ("OFF", spindle.Label());
+    ExpectOff();
     testing::Mock::VerifyAndClearExpectations(&fake);
   }
 }
 
-TEST_F(SpindleTest, FailedSwitchOnLeavesTheBoxOff) {
-  EXPECT_CALL(fake, SetSpindleSpeed(7000)).WillOnce(Return(false));
-  spindle.OnBoxClicked(true);
-  EXPECT_FALSE(spindle.BoxChecked());
-  EXPECT_EQ("OFF", spindle.Label());
-}
-
-TEST_F(SpindleTest, UncheckingStopsTheSpindleWithoutReadingTheCover) {
-  SwitchOn();
-  EXPECT_CALL(fake, GetInputState()).Times(0);
-  EXPECT_CALL(fake, SetSpindleSpeed(0)).WillOnce(Return(true));
-  spindle.OnBoxClicked(false);
-  EXPECT_FALSE(spindle.BoxChecked());
-  EXPECT_EQ("OFF", spindle.Label());
-}
-
-TEST_F(SpindleTest, OverrideStepsByTenUpToAHundred) {
+TEST_F(SpindleTest, OverrideStepsByTenClampedAtAHundred) {
   SwitchOn();
   InSequence order;
-  EXPECT_CALL(fake, GetSpindleOverride()).WillOnce(Return(50));
-  EXPECT_CALL(fake, SetSpindleOverride(60));
-  EXPECT_CALL(fake, GetSpindleOverride()).WillOnce(Return(90));
-  EXPECT_CALL(fake, SetSpindleOverride(100));
-  EXPECT_CALL(fake, GetSpindleOverride()).WillOnce(Return(95));
-  EXPECT_CALL(fake, SetSpindleOverride(100));
-  EXPECT_CALL(fake, GetSpindleOverride()).WillOnce(Return(100));
-  EXPECT_CALL(fake, SetSpindleOverride(100));
+  const std::pair<int, int> steps[] = {{50, 60}, {90, 100}, {95, 100}, {100, 100}};
+  for (const auto& step : steps) {
+    EXPECT_CALL(fake, GetSpindleOverride()).WillOnce(Return(step.first));
+    EXPECT_CALL(fake, SetSpindleOverride(step.second));
+  }
   for (int i = 0; i < 4; ++i) spindle.OnSpeedStep(true, true);
   EXPECT_THAT(log.lines, ElementsAre("RotateSpindle +", "RotateSpindle +"))
       << "reaching the top by the clamp logs nothing";
@@ -107,28 +95,22 @@ TEST_F(SpindleTest, OverrideStepsDownToZeroThenStops) {
   }
   for (int i = 0; i < 3; ++i) spindle.OnSpeedStep(false, true);
   EXPECT_THAT(log.lines, ElementsAre("RotateSpindle -", "RotateSpindle -", "Stopped Moving"));
-  EXPECT_FALSE(spindle.BoxChecked());
-  EXPECT_EQ("OFF", spindle.Label());
+  ExpectOff();
 }
 
-TEST_F(SpindleTest, OverrideStepsNeedTheSpindleOnAndAFreeMachine) {
+TEST_F(SpindleTest, OverrideStepsNeedTheSpindleOnAFreeMachineAndAReadableOverride) {
   EXPECT_CALL(fake, GetSpindleOverride()).Times(0);
-  EXPECT_CALL(fake, SetSpindleOverride(_)).Times(0);
   spindle.OnSpeedStep(true, true);  // box unchecked
   SwitchOn();
   EXPECT_CALL(fake, GetSpindleOverride()).Times(0);
-  EXPECT_CALL(fake, SetSpindleOverride(_)).Times(0);
   for (uint32_t state : {1u, 3u, 4u, 5u, 0x802u}) {
     EXPECT_CALL(fake, GetStatus(_, _)).WillOnce(ReturnStatus(state));
     spindle.OnSpeedStep(true, true);
   }
   EXPECT_CALL(fake, GetStatus(_, _)).WillOnce(ReturnStatusNotRead());
   spindle.OnSpeedStep(false, true);
-  EXPECT_THAT(log.lines, IsEmpty());
-}
+  testing::Mock::VerifyAndClearExpectations(&fake);
 
-TEST_F(SpindleTest, UnreadableOverrideIsNotSteppedFrom) {
-  SwitchOn();
   EXPECT_CALL(fake, GetSpindleOverride()).WillRepeatedly(Return(-1));
   EXPECT_CALL(fake, SetSpindleOverride(_)).Times(0);
   EXPECT_CALL(fake, StopMotion()).Times(0);
@@ -137,22 +119,18 @@ TEST_F(SpindleTest, UnreadableOverrideIsNotSteppedFrom) {
   EXPECT_THAT(log.lines, IsEmpty());
 }
 
-TEST_F(SpindleTest, StopWhenConnectedHaltsMotionAndSpindle) {
-  SwitchOn();
-  InSequence order;
-  EXPECT_CALL(fake, StopMotion());
-  EXPECT_CALL(fake, SetSpindleSpeed(0));
-  spindle.Stop(true);
-  EXPECT_FALSE(spindle.BoxChecked());
-  EXPECT_EQ("OFF", spindle.Label());
-  EXPECT_THAT(log.lines, ElementsAre("Stopped Moving"));
-}
-
-TEST_F(SpindleTest, StopWhenNotConnectedOnlyLogs) {
+TEST_F(SpindleTest, StopHaltsMotionAndSpindleOnlyWhenConnectedButAlwaysLogs) {
   SwitchOn();
   EXPECT_CALL(fake, StopMotion()).Times(0);
   EXPECT_CALL(fake, SetSpindleSpeed(_)).Times(0);
   spindle.Stop(false);
   EXPECT_TRUE(spindle.BoxChecked());
-  EXPECT_THAT(log.lines, ElementsAre("Stopped Moving"));
+  testing::Mock::VerifyAndClearExpectations(&fake);
+
+  InSequence order;
+  EXPECT_CALL(fake, StopMotion());
+  EXPECT_CALL(fake, SetSpindleSpeed(0));
+  spindle.Stop(true);
+  ExpectOff();
+  EXPECT_THAT(log.lines, ElementsAre("Stopped Moving", "Stopped Moving"));
 }

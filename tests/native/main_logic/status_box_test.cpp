@@ -21,7 +21,6 @@ class StatusBoxTest : public testing::Test {
     ON_CALL(fake, GetFirmwareVersion(_, _)).WillByDefault(ReturnText("0102"));
     ON_CALL(fake, GetShortCode(_, _)).WillByDefault(ReturnText("7A"));
   }
-
   // One refresh with the machine reporting these words, starting from a connected window.
   const StatusTexts& RefreshWith(uint32_t stateWord, uint32_t handshakeWord = 0) {
     EXPECT_CALL(fake, GetStatus(_, _)).WillOnce(ReturnStatus(stateWord, handshakeWord));
@@ -29,7 +28,6 @@ class StatusBoxTest : public testing::Test {
     box.RefreshStatus(&fake, connected);
     return box.Texts();
   }
-
   NiceMock<CFakeHVXController> fake;
   CStatusBox box;
   bool connected = true;
@@ -43,71 +41,46 @@ struct StateRow {
 
 }  // namespace
 
-TEST_F(StatusBoxTest, EveryStateRowGivesItsText) {
+TEST_F(StatusBoxTest, EveryStateRowAndUpdatePhaseGivesItsText) {
   const StateRow rows[] = {
       {1, 0, "UnSetup"},   {9, 0, "UnSetup"},   {3, 0, "Busy"},     {11, 0, "Busy"},
       {2, 0, "Ready"},     {10, 0, "Ready"},    {0x802, 0, "Busy"}, {0x80A, 0, "Busy"},
       {5, 0, "Offline"},   {6, 0, "Offline"},   {7, 0, "Offline"},  {13, 0, "Offline"},
       {14, 0, "Offline"},  {15, 0, "Offline"},  {4, 0, "Error"},    {12, 0, "Error"},
-      {0, 0x10, "Error"},  {8, 0x10, "Error"},
+      {0, 0x10, "Error"},  {8, 0x10, "Error"},  {2, 0x10, "Ready"},  // handshake error: 0 and 8 only
+      {UpdateWord(1), 0, "UpdateMode: Waiting"},     {UpdateWord(2), 0, "UpdateMode: Receiving"},
+      {UpdateWord(3), 0, "UpdateMode: Deleting"},    {UpdateWord(4), 0, "UpdateMode: Writing"},
+      {UpdateWord(5), 0, "UpdateMode: Verifying"},   {UpdateWord(6), 0, "UpdateMode: UpdateFinish"},
+      {UpdateWord(8), 0, "UpdateMode: Frim Error"},  {UpdateWord(9), 0, "UpdateMode: Data Error"},
+      {UpdateWord(11), 0, "UpdateMode: Write Error"}, {UpdateWord(12), 0, "UpdateMode: Verify Error"},
+      // update mode wins over the error rows; unknown phases fall back to them
+      {UpdateWord(1, 4), 0, "UpdateMode: Waiting"},  {UpdateWord(4, 8), 0x10, "UpdateMode: Writing"},
+      {UpdateWord(7, 12), 0, "Error"},               {UpdateWord(10, 0), 0x10, "Error"},
   };
   for (const StateRow& row : rows) {
     EXPECT_EQ(row.text, RefreshWith(row.stateWord, row.handshakeWord).status)
         << "state word 0x" << std::hex << row.stateWord;
   }
-}
-
-TEST_F(StatusBoxTest, UpdatePhasesShowTheirTextsAndUnknownPhasesKeepThePreviousText) {
-  const std::pair<uint32_t, const char*> phases[] = {
-      {1, "UpdateMode: Waiting"},    {2, "UpdateMode: Receiving"},
-      {3, "UpdateMode: Deleting"},   {4, "UpdateMode: Writing"},
-      {5, "UpdateMode: Verifying"},  {6, "UpdateMode: UpdateFinish"},
-      {8, "UpdateMode: Frim Error"}, {9, "UpdateMode: Data Error"},
-      {11, "UpdateMode: Write Error"}, {12, "UpdateMode: Verify Error"},
-  };
-  for (const auto& phase : phases) {
-    EXPECT_EQ(phase.second, RefreshWith(UpdateWord(phase.first)).status) << phase.first;
-  }
   RefreshWith(kReady);
-  EXPECT_EQ("Ready", RefreshWith(UpdateWord(7)).status);
+  EXPECT_EQ("Ready", RefreshWith(UpdateWord(7)).status) << "unknown phases keep the text";
   EXPECT_EQ("Ready", RefreshWith(UpdateWord(10)).status);
   EXPECT_EQ("Ready", RefreshWith(0).status) << "state 0 without update mode has no text";
 }
 
-TEST_F(StatusBoxTest, UpdateModeWinsOverTheErrorRowsAndTheErrorStatesApplyOtherwise) {
-  EXPECT_EQ("UpdateMode: Waiting", RefreshWith(UpdateWord(1, 4)).status);
-  EXPECT_EQ("UpdateMode: Writing", RefreshWith(UpdateWord(4, 8), 0x10).status);
-  EXPECT_EQ("Error", RefreshWith(UpdateWord(7, 12)).status);
-  EXPECT_EQ("Error", RefreshWith(UpdateWord(10, 0), 0x10).status);
-  EXPECT_EQ("Ready", RefreshWith(2, 0x10).status) << "the handshake error is read in 0 and 8 only";
-}
-
-TEST_F(StatusBoxTest, CoverOpenOverridesTheStateTextAndShowsOpen) {
-  const StatusTexts& ready = RefreshWith(kReady | kCoverOpen);
-  EXPECT_EQ("Cover is open", ready.status);
-  EXPECT_EQ("OPEN", ready.cover);
-
+TEST_F(StatusBoxTest, CoverOpenOverridesTheStateTextButNotErrorsOrUpdateMode) {
+  EXPECT_EQ("Cover is open", RefreshWith(kReady | kCoverOpen).status);
   const StatusTexts& offline = RefreshWith(5 | kCoverOpen);
   EXPECT_EQ("Cover is open", offline.status);
   EXPECT_EQ("OPEN", offline.cover);
   EXPECT_FALSE(connected) << "an off-line state clears the flag even under the cover text";
-
-  const StatusTexts& closed = RefreshWith(kReady);
-  EXPECT_EQ("Ready", closed.status);
-  EXPECT_EQ("CLOSE", closed.cover);
-}
-
-TEST_F(StatusBoxTest, ErrorStatesAndUpdateModeLeaveTheCoverFieldAlone) {
-  RefreshWith(kReady | kCoverOpen);
   const StatusTexts& error = RefreshWith(4 | kCoverOpen);
   EXPECT_EQ("Error", error.status);
   EXPECT_EQ("OPEN", error.cover);
 
-  RefreshWith(kReady);
-  const StatusTexts& error12 = RefreshWith(12 | kCoverOpen);
-  EXPECT_EQ("Error", error12.status);
-  EXPECT_EQ("CLOSE", error12.cover);
-
+  const StatusTexts& closed = RefreshWith(kReady);
+  EXPECT_EQ("Ready", closed.status);
+  EXPECT_EQ("CLOSE", closed.cover);
+  EXPECT_EQ("CLOSE", RefreshWith(12 | kCoverOpen).cover) << "error states leave the field alone";
   // During an installation bit 17 is part of the progress, not the cover.
   const StatusTexts& installing = RefreshWith(UpdateWord(4) | 0x00020000u);
   EXPECT_EQ("UpdateMode: Writing", installing.status);
@@ -133,22 +106,16 @@ TEST_F(StatusBoxTest, FailedStatusReadShowsOfflineButKeepsFlagCoverAndIdentity) 
   EXPECT_EQ("SN12345", box.Texts().serial);
 }
 
-TEST_F(StatusBoxTest, IdentityIsReadWithTheMachinesBufferSizes) {
-  EXPECT_CALL(fake, GetSerialNumber(_, 10)).WillOnce(ReturnText("SN12345"));
-  EXPECT_CALL(fake, GetFirmwareVersion(_, 10)).WillOnce(ReturnText("0102"));
-  EXPECT_CALL(fake, GetShortCode(_, 3)).WillOnce(ReturnText("7A"));
+TEST_F(StatusBoxTest, IdentityIsReadWithTheMachinesBufferSizesAndFailuresShowDashes) {
+  EXPECT_CALL(fake, GetSerialNumber(_, 10)).WillOnce(ReturnText("SN12345")).WillOnce(Return(-1));
+  EXPECT_CALL(fake, GetFirmwareVersion(_, 10)).WillOnce(ReturnText("0102")).WillOnce(Return(-1));
+  EXPECT_CALL(fake, GetShortCode(_, 3)).WillOnce(ReturnText("7A")).WillOnce(Return(0));
   const StatusTexts& texts = RefreshWith(kReady);
   EXPECT_EQ("Varnel HVX-40", texts.deviceName);
   EXPECT_EQ("SN12345", texts.serial);
   EXPECT_EQ("1.02", texts.firmware);
   EXPECT_EQ("7A", texts.usbId);
-}
-
-TEST_F(StatusBoxTest, FailedIdentityReadsShowDashesAndAnEmptyUsbId) {
-  EXPECT_CALL(fake, GetSerialNumber(_, _)).WillOnce(Return(-1));
-  EXPECT_CALL(fake, GetFirmwareVersion(_, _)).WillOnce(Return(-1));
-  EXPECT_CALL(fake, GetShortCode(_, _)).WillOnce(Return(0));
-  const StatusTexts& texts = RefreshWith(kReady);
+  RefreshWith(kReady);
   EXPECT_EQ("---", texts.serial);
   EXPECT_EQ("---", texts.firmware);
   EXPECT_EQ("", texts.usbId);
@@ -161,10 +128,7 @@ TEST_F(StatusBoxTest, NotConnectedShowsOffLineWithoutTouchingTheMachine) {
   box.RefreshStatus(&fake, connected);
   EXPECT_EQ("off line", box.Texts().status);
   EXPECT_EQ("", box.Texts().deviceName);
-  EXPECT_EQ("---", box.Texts().serial);
-  EXPECT_EQ("---", box.Texts().firmware);
-  EXPECT_EQ("---", box.Texts().usbId);
-
+  EXPECT_EQ("---------", box.Texts().serial + box.Texts().firmware + box.Texts().usbId);
   connected = true;
   box.RefreshStatus(nullptr, connected);
   EXPECT_FALSE(connected) << "a missing wrapper counts as no connection";
@@ -177,10 +141,8 @@ TEST_F(StatusBoxTest, StartUpShowsOfflineAndLeavesFailedReadsEmpty) {
   box.ShowStartUp(&fake, true);
   EXPECT_EQ("Offline", box.Texts().status);
   EXPECT_EQ("Varnel HVX-40", box.Texts().deviceName);
-  EXPECT_EQ("", box.Texts().serial);
-  EXPECT_EQ("", box.Texts().firmware);
+  EXPECT_EQ("", box.Texts().serial + box.Texts().firmware);
   EXPECT_EQ("7A", box.Texts().usbId);
-
   CStatusBox unconnected;
   unconnected.ShowStartUp(&fake, false);
   EXPECT_EQ("Offline", unconnected.Texts().status);
