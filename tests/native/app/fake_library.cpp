@@ -1,6 +1,7 @@
 #include "fake_library.h"
 
-#include <cstring>
+#include <map>
+#include <string>
 
 std::vector<RecordedCall> g_calls;
 const char* const kFakeText = "fake text";
@@ -19,21 +20,16 @@ Base* Getter() {
 
 void* FakeExport(const char* name, bool returnNull) {
   g_returnNull = returnNull;
-  struct Entry {
-    const char* name;
-    void* getter;
-  };
-  static const Entry entries[] = {
-      {"GetRemoteConnectAPI", reinterpret_cast<void*>(&Getter<CRemoteConnectAPI, FakeConnect, &FakeLibrary::connect>)},
+  using L = FakeLibrary;
+  static const std::map<std::string, void*> getters = {
+      {"GetRemoteConnectAPI", reinterpret_cast<void*>(&Getter<CRemoteConnectAPI, FakeConnect, &L::connect>)},
       {"GetRemoteControlAPI",
-       reinterpret_cast<void*>(&Getter<CRemoteControlAPI, FakeRemoteControl, &FakeLibrary::remoteControl>)},
+       reinterpret_cast<void*>(&Getter<CRemoteControlAPI, FakeRemoteControl, &L::remoteControl>)},
       {"GetRemoteServiceAPI",
-       reinterpret_cast<void*>(&Getter<CRemoteServiceAPI, FakeRemoteService, &FakeLibrary::remoteService>)},
-      {"GetHVX40ControlAPI", reinterpret_cast<void*>(&Getter<CHVX40ControlAPI, FakeControl, &FakeLibrary::control>)},
-      {"GetHVX40ServiceAPI", reinterpret_cast<void*>(&Getter<CHVX40ServiceAPI, FakeService, &FakeLibrary::service>)},
+       reinterpret_cast<void*>(&Getter<CRemoteServiceAPI, FakeRemoteService, &L::remoteService>)},
+      {"GetHVX40ControlAPI", reinterpret_cast<void*>(&Getter<CHVX40ControlAPI, FakeControl, &L::control>)},
+      {"GetHVX40ServiceAPI", reinterpret_cast<void*>(&Getter<CHVX40ServiceAPI, FakeService, &L::service>)},
   };
-  for (const Entry& entry : entries) {
-    if (std::strcmp(entry.name, name) == 0) return entry.getter;
-  }
-  return nullptr;
+  const auto found = getters.find(name);
+  return found != getters.end() ? found->second : nullptr;
 }

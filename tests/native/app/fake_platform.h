@@ -1,6 +1,5 @@
-// Test doubles of the tool's platform: files in a real scratch folder (Windows separators are
-// mapped to the host's), a library loader that hands out the fake tables, and a notice that
-// keeps every box the engineer would have seen.
+// The tool's platform over a real scratch folder (backslashes mapped), a loader handing out the
+// fake tables, and a notice keeping every box shown.
 #pragma once
 
 #include <map>
@@ -14,7 +13,6 @@ class ScratchFolder {
  public:
   ScratchFolder();
   ~ScratchFolder();
-  // The folder in the tool's notation: backslashes, no trailing one.
   const std::string& WinPath() const { return winPath_; }
 
  private:

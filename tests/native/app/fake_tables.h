@@ -1,5 +1,4 @@
-// Fake API tables that record every call (table, operation, arguments) and answer with values
-// no real zero could be mistaken for, so that a test sees which slot a wrapper call reached.
+// Fake API tables that record every call (table.operation, arguments) and answer non-zero values.
 #pragma once
 
 #include <cstdint>
