@@ -1,5 +1,4 @@
-// The controller's connection rules: the protocol check, the byte order it fixes, and the
-// switching between the USB and the simulator transports.
+// Connecting: the protocol check, the byte order it fixes, and the transport switching.
 #include <gtest/gtest.h>
 
 #include "../transport_usb/fake_simulator.h"
@@ -19,7 +18,7 @@ class ControllerTest : public ::testing::Test {
     usbSystem.paths[kMachine] = kPath;
   }
 
-  // The protocol check's four bytes: identifier, then marker, as they arrive.
+  // The protocol check's four bytes: identifier, then marker.
   void UsbAnswers(std::vector<uint8_t> check) { usbSystem.vendorAnswers[0x0002] = check; }
   void ConnectUsb() {
     UsbAnswers({1, 0, 0x34, 0x12});
@@ -31,8 +30,6 @@ class ControllerTest : public ::testing::Test {
   CFakeClock clock;
   CMachineController controller;
 };
-
-// ---- Connect and the protocol check ----
 
 TEST_F(ControllerTest, AMachineOfTheHostsOrderNeedsNoSwapping) {
   ConnectUsb();
@@ -48,23 +45,6 @@ TEST_F(ControllerTest, AMachineOfTheHostsOrderNeedsNoSwapping) {
   EXPECT_EQ(usbSystem.releases.size(), 1u);
 }
 
-TEST_F(ControllerTest, AnyOtherMarkerMeansSwapping) {
-  UsbAnswers({1, 0, 0x12, 0x34});
-  ASSERT_TRUE(controller.Connect(kMachine));
-  EXPECT_TRUE(controller.swapBytes());
-  EXPECT_EQ(controller.Convert32(0x01020304u), 0x04030201u);
-  EXPECT_EQ(controller.Convert16(0x0102), 0x0201);
-
-  UsbAnswers({1, 0, 0x34, 0x12});
-  ASSERT_TRUE(controller.Connect(kMachine));
-  EXPECT_FALSE(controller.swapBytes());
-}
-
-TEST_F(ControllerTest, TheIdentifierIsReadUnconverted) {
-  UsbAnswers({0, 1, 0x12, 0x34});  // 0x0100 even though the machine swaps
-  EXPECT_FALSE(controller.Connect(kMachine));
-}
-
 TEST_F(ControllerTest, AnotherProtocolClosesTheDeviceAgain) {
   UsbAnswers({2, 0, 0x34, 0x12});
   EXPECT_FALSE(controller.Connect(kMachine));
@@ -74,22 +54,28 @@ TEST_F(ControllerTest, AnotherProtocolClosesTheDeviceAgain) {
   EXPECT_STREQ(controller.GetDeviceName(), "");  // nothing left to reconnect to
 }
 
-TEST_F(ControllerTest, AShortCheckFailsAndKeepsTheByteOrder) {
+TEST_F(ControllerTest, AnyOtherMarkerMeansSwappingAndAShortCheckKeepsIt) {
+  UsbAnswers({0, 1, 0x12, 0x34});  // identifier 0x0100: it is read unconverted
+  EXPECT_FALSE(controller.Connect(kMachine));
   UsbAnswers({1, 0, 0x12, 0x34});
   ASSERT_TRUE(controller.Connect(kMachine));
+  EXPECT_TRUE(controller.swapBytes());
+  EXPECT_EQ(controller.Convert32(0x01020304u), 0x04030201u);
+  EXPECT_EQ(controller.Convert16(0x0102), 0x0201);
   UsbAnswers({1, 0, 0x34});
   EXPECT_FALSE(controller.Connect(kMachine));
   EXPECT_TRUE(controller.swapBytes());
+  UsbAnswers({1, 0, 0x34, 0x12});
+  ASSERT_TRUE(controller.Connect(kMachine));
+  EXPECT_FALSE(controller.swapBytes());
 }
 
-TEST_F(ControllerTest, ACheckWithoutTheLockFails) {
+TEST_F(ControllerTest, NoLockOrNoDeviceMeansNoCheck) {
   usbSystem.waitResults.push_back(MutexWait::kAbandoned);
   UsbAnswers({1, 0, 0x34, 0x12});
   EXPECT_FALSE(controller.Connect(kMachine));
   for (const auto& call : usbSystem.ioctls) EXPECT_NE(call.code, CFakeUsbSystem::kVendorGet);
-}
-
-TEST_F(ControllerTest, AnUnopenableDeviceFailsWithoutACheck) {
+  usbSystem.ioctls.clear();
   usbSystem.unopenablePaths.insert(kPath);
   EXPECT_FALSE(controller.Connect(kMachine));
   EXPECT_TRUE(usbSystem.ioctls.empty());
@@ -116,8 +102,6 @@ TEST_F(ControllerTest, CommandsReachTheConnectedMachine) {
   EXPECT_EQ(controller.usb().lockDepth(), 0u);
 }
 
-// ---- Devices ----
-
 TEST_F(ControllerTest, DevicesAreThePrinterQueuesOfTheModel) {
   usbSystem.queues = {{"Mill A", "varnel hvx-40"}, {"Laser", "Other"}};
   EXPECT_EQ(controller.EnumerateDevices(), 1);
@@ -126,16 +110,6 @@ TEST_F(ControllerTest, DevicesAreThePrinterQueuesOfTheModel) {
   EXPECT_EQ(controller.GetDeviceNameAt(-1), nullptr);
   EXPECT_TRUE(usbSystem.opened.empty());  // listing probes nothing
 }
-
-TEST_F(ControllerTest, TheDeviceIdComesFromTheOpenDevice) {
-  ConnectUsb();
-  usbSystem.deviceId = "MFG:Varnel;";
-  std::string id;
-  ASSERT_TRUE(controller.GetDeviceId(id));
-  EXPECT_EQ(id, "MFG:Varnel;");
-}
-
-// ---- Transport switching ----
 
 TEST_F(ControllerTest, TheSimulatorIsConnectedUnderTheModelName) {
   simulator.controlAnswers.push_back({1, 0, 0x34, 0x12});

@@ -1,4 +1,3 @@
-// The command channel over a scripted transport and a fake clock.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -32,7 +31,7 @@ class ProtocolTest : public ::testing::Test {
  protected:
   ProtocolTest() : transport(clock), protocol(&transport, clock) {}
 
-  // Status reads, with the lock depth at which each was made.
+  // The lock depth at each status read.
   std::vector<int> StatusReadDepths() const {
     std::vector<int> depths;
     int depth = 0;

@@ -1,5 +1,4 @@
-// A transport that answers from a script and logs every call with the fake clock's time, so
-// that tests check what went to the machine, in which order and when.
+// A transport that answers from a script and logs every call with the fake clock's time.
 #pragma once
 
 #include <algorithm>
@@ -15,38 +14,30 @@
 
 typedef std::vector<uint8_t> Bytes;
 
-// The eight status bytes as a machine of the host's byte order sends them.
-inline Bytes StatusBytes(uint32_t stateWord, uint32_t handshakeWord) {
-  Bytes bytes(8);
-  std::memcpy(bytes.data(), &stateWord, 4);
-  std::memcpy(bytes.data() + 4, &handshakeWord, 4);
-  return bytes;
-}
-
 class CScriptedTransport : public CTransport {
  public:
   struct Call {
-    std::string op;  // "write", "read", "bulkread", "bulkwrite", "lock", "unlock"
+    std::string op;  // write, read, bulkread, bulkwrite, lock, unlock
     uint16_t value;
     Bytes data;
     uint32_t length;
     uint32_t at;
   };
-  // An answer to a read: bytes, or a failure.
   struct Scripted {
     Bytes bytes;
-    bool fails = false;
+    bool fails;
   };
 
   explicit CScriptedTransport(CFakeClock& clock) : clock_(clock) {}
 
   // Answers to VendorRead of a value, in order; the last one repeats.
-  void Answer(uint16_t value, Bytes bytes) {
-    answers_[value].push_back({std::move(bytes), false});
-  }
+  void Answer(uint16_t value, Bytes bytes) { answers_[value].push_back({std::move(bytes), false}); }
   void FailRead(uint16_t value) { answers_[value].push_back({{}, true}); }
+  // The eight status bytes, in the host's order unless machineSwaps.
   void Status(uint32_t stateWord, uint32_t handshakeWord) {
-    Bytes bytes = StatusBytes(stateWord, handshakeWord);
+    Bytes bytes(8);
+    std::memcpy(bytes.data(), &stateWord, 4);
+    std::memcpy(bytes.data() + 4, &handshakeWord, 4);
     if (machineSwaps) {
       std::reverse(bytes.begin(), bytes.begin() + 4);
       std::reverse(bytes.begin() + 4, bytes.end());
@@ -62,63 +53,46 @@ class CScriptedTransport : public CTransport {
   bool CheckConnection() override { return true; }
   bool EnsureOpen() override { return true; }
   bool SendFile(CFileSource&, const char*) override { return false; }
+  const char* GetDeviceName() override { return "scripted"; }
 
   bool VendorWrite(uint16_t value, const void* data, uint16_t length) override {
-    const uint8_t* bytes = static_cast<const uint8_t*>(data);
-    Log("write", value, bytes ? Bytes(bytes, bytes + length) : Bytes(), length);
+    Log("write", value, data, length);
     return !writeFails;
   }
   int32_t VendorRead(uint16_t value, void* buffer, uint16_t length) override {
-    Log("read", value, {}, length);
+    Log("read", value, nullptr, length);
     std::deque<Scripted>& queue = answers_[value];
     if (queue.empty()) return -1;
     const Scripted answer = queue.front();
     if (queue.size() > 1) queue.pop_front();
-    if (answer.fails) return -1;
-    const size_t n = std::min<size_t>(length, answer.bytes.size());
-    std::memcpy(buffer, answer.bytes.data(), n);
-    return static_cast<int32_t>(n);
+    return Give(answer, buffer, length);
   }
   bool BulkWrite(const void* data, uint32_t length) override {
-    const uint8_t* bytes = static_cast<const uint8_t*>(data);
-    Log("bulkwrite", 0, Bytes(bytes, bytes + length), length);
+    Log("bulkwrite", 0, data, length);
     return bulkWrites++ != failBulkWriteNumber;
   }
   int32_t BulkRead(void* buffer, uint32_t length) override {
-    Log("bulkread", 0, {}, length);
+    Log("bulkread", 0, nullptr, length);
     if (chunks_.empty()) return 0;
     const Scripted chunk = chunks_.front();
     chunks_.pop_front();
-    if (chunk.fails) return -1;
-    const size_t n = std::min<size_t>(length, chunk.bytes.size());
-    std::memcpy(buffer, chunk.bytes.data(), n);
-    return static_cast<int32_t>(n);
+    return Give(chunk, buffer, length);
   }
-  const char* GetDeviceName() override { return "scripted"; }
   bool Lock(uint32_t timeoutMs) override {
-    Log("lock", 0, {}, timeoutMs);
-    if (!lockSucceeds) return false;
-    ++depth;
-    return true;
+    Log("lock", 0, nullptr, timeoutMs);
+    depth += lockSucceeds;
+    return lockSucceeds;
   }
   int Unlock() override {
-    Log("unlock", 0, {}, 0);
+    Log("unlock", 0, nullptr, 0);
     --depth;
     return 1;
   }
 
-  // The calls of one kind, or of one kind and value.
-  std::vector<Call> Calls(const std::string& op) const {
+  std::vector<Call> Calls(const std::string& op, int value = -1) const {
     std::vector<Call> found;
     for (const Call& call : calls) {
-      if (call.op == op) found.push_back(call);
-    }
-    return found;
-  }
-  std::vector<Call> Calls(const std::string& op, uint16_t value) const {
-    std::vector<Call> found;
-    for (const Call& call : Calls(op)) {
-      if (call.value == value) found.push_back(call);
+      if (call.op == op && (value < 0 || call.value == value)) found.push_back(call);
     }
     return found;
   }
@@ -126,7 +100,7 @@ class CScriptedTransport : public CTransport {
   size_t Transfers() const { return calls.size() - Calls("lock").size() - Calls("unlock").size(); }
 
   std::vector<Call> calls;
-  bool machineSwaps = false;  // Status() then sends its words in the other byte order
+  bool machineSwaps = false;
   bool lockSucceeds = true;
   bool writeFails = false;
   int depth = 0;
@@ -134,8 +108,15 @@ class CScriptedTransport : public CTransport {
   int failBulkWriteNumber = -1;
 
  private:
-  void Log(const char* op, uint16_t value, Bytes data, uint32_t length) {
-    calls.push_back({op, value, std::move(data), length, clock_.now});
+  void Log(const char* op, uint16_t value, const void* data, uint32_t length) {
+    const uint8_t* bytes = static_cast<const uint8_t*>(data);
+    calls.push_back({op, value, bytes ? Bytes(bytes, bytes + length) : Bytes(), length, clock_.now});
+  }
+  static int32_t Give(const Scripted& answer, void* buffer, uint32_t length) {
+    if (answer.fails) return -1;
+    const size_t n = std::min<size_t>(length, answer.bytes.size());
+    std::memcpy(buffer, answer.bytes.data(), n);
+    return static_cast<int32_t>(n);
   }
 
   CFakeClock& clock_;
