@@ -40,11 +40,6 @@ Fields Join(const Fields& first, const Fields& second) {
   return joined;
 }
 
-bool CFakeMachine::CheckConnection() {
-  ++checkConnections;
-  return connected;
-}
-
 bool CFakeMachine::SendFile(CFileSource& file, const char* documentName) {
   ++fileSends;
   sentFilePath = file.FullPath();

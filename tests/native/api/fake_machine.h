@@ -59,13 +59,12 @@ class CFakeMachine : public CTransport {
   std::string sentJobName;
   bool sendFileResult = true;
   int fileSends = 0;
-  int checkConnections = 0;
   int statusReads = 0;
   int lockDepth = 0;
 
   bool Open() override { return connected; }
   bool Close() override { return true; }
-  bool CheckConnection() override;
+  bool CheckConnection() override { return connected; }
   bool EnsureOpen() override { return connected; }
   bool SendFile(CFileSource& file, const char* documentName) override;
   bool VendorWrite(uint16_t value, const void* data, uint16_t length) override;
@@ -91,11 +90,9 @@ class CTestProtocol : public CCommandProtocol {
 
   void UseMachineOrder(bool swap) { swapBytes_ = swap; }
 
-  int EnumerateDevices() override { return 2; }
+  int EnumerateDevices() override { return 0; }
   const char* GetDeviceName() override { return deviceName.c_str(); }
-  const char* GetDeviceNameAt(int index) override {
-    return index == 0 ? "Varnel HVX-40 (1)" : nullptr;
-  }
+  const char* GetDeviceNameAt(int) override { return nullptr; }
   bool Connect(const std::string& name) override {
     connectedTo.push_back(name);
     return connectResult;

@@ -5,16 +5,12 @@
 
 namespace {
 
-TEST(LogPanelPlacement, ThePanelKeepsItsSizeAndMoves315PixelsDown) {
-  PixelRect rect = LogPanelRect(266, 197);
-  EXPECT_EQ(0, rect.left);
-  EXPECT_EQ(315, rect.top);
-  EXPECT_EQ(266, rect.right);
-  EXPECT_EQ(512, rect.bottom);
-}
-
-TEST(LogPanelPlacement, TheWindowGrowsOnlyWhenThePanelReachesPastItsBottom) {
-  PixelRect panel = LogPanelRect(266, 197);  // bottom edge at 512
+TEST(LogPanelPlacement, ThePanelMoves315PixelsDownAndTheWindowGrowsOnlyToShowIt) {
+  PixelRect panel = LogPanelRect(266, 197);
+  EXPECT_EQ(0, panel.left);
+  EXPECT_EQ(315, panel.top);
+  EXPECT_EQ(266, panel.right);
+  EXPECT_EQ(512, panel.bottom);
   EXPECT_EQ(512 + kLogPanelBottomMargin - 499, ClientGrowthToShow(panel, 499));
   EXPECT_EQ(0, ClientGrowthToShow(panel, 512 + kLogPanelBottomMargin));
   EXPECT_EQ(0, ClientGrowthToShow(panel, 700)) << "a tall window is never shrunk";
