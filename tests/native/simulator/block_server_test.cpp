@@ -1,5 +1,4 @@
-// The emulator's block server: the block it lays out, its fault switches, and serving a client
-// from its own thread.
+// The emulator's block server: its block, its fault switches, and serving from its own thread.
 #include <atomic>
 #include <thread>
 
@@ -37,26 +36,6 @@ TEST_F(LinkTest, ANewServerClearsEventsLeftSignalled) {
   EXPECT_FALSE(kernel.IsSignalled(kControlAcknowledge));
 }
 
-TEST_F(LinkTest, WithoutAcknowledgeTheServerTakesTheRequestAndTellsTheMachineNothing) {
-  Connect();
-  server.SetNoAcknowledge(true);
-  uint8_t data[4] = {};
-  EXPECT_FALSE(link.ControlOut(0x41, 1, 0x0263, 0, data, 4));
-  EXPECT_FALSE(kernel.IsSignalled(kControlRequest));
-  EXPECT_FALSE(kernel.IsSignalled(kControlAcknowledge));
-  EXPECT_TRUE(machine.controlOuts.empty());
-}
-
-TEST_F(LinkTest, TheDisconnectEventReachesTheMachineAndIsNotAcknowledged) {
-  OsHandle handle = Connect();
-  link.CloseBlock(handle);
-  EXPECT_TRUE(server.ServeOnce(machine, 0));
-  EXPECT_EQ(machine.disconnects, 1);
-  EXPECT_FALSE(kernel.IsSignalled(kDisconnect));
-  EXPECT_FALSE(server.ServeOnce(machine, 0));  // nothing further to serve
-  EXPECT_EQ(machine.disconnects, 1);
-}
-
 TEST_F(LinkTest, AnotherClientLeavingDoesNotDisturbATransferInProgress) {
   Connect();
   CSimulatorLink other(kernel);
@@ -85,14 +64,7 @@ TEST_F(LinkTest, ClosingTheServerWithdrawsTheDeviceFromConnectedClients) {
   EXPECT_FALSE(server.ServeOnce(machine, 0));
 }
 
-TEST_F(LinkTest, AServerThatCannotCreateItsObjectsReportsFailure) {
-  CBlockServer unusable(SystemBlockHostIpc());  // the host build has no named objects
-  EXPECT_FALSE(unusable.Create(kDevice));
-  EXPECT_FALSE(unusable.ServeOnce(machine, 0));
-}
-
-// The server on its own thread with waits that really wait, as in the emulator: a series of
-// mixed exchanges all arrive, whole and in order.
+// With waits that really wait, mixed exchanges all arrive whole and in order.
 TEST_F(LinkTest, AServerThreadServesAClientThroughRealWaits) {
   kernel.onRequest = nullptr;
   kernel.realWaits = true;

@@ -1,7 +1,5 @@
-// An in-process stand-in for the named kernel objects that the library and the emulator share:
-// mappings and events live in this object under their names, so a link and a block server built
-// on it meet exactly as two processes would. It records what crossed it: every event set (with
-// a copy of the block taken at that moment), every wait and every device-change post.
+// In-process named mappings and events shared by a link and a block server. It records every
+// event set (with a copy of the block then), every wait and every device-change post.
 #pragma once
 
 #include <condition_variable>
@@ -24,9 +22,7 @@ class CFakeKernel : public CSimulatorIpc, public CBlockHostIpc {
     std::vector<uint8_t> block;  // the whole block as it was when the event was set
   };
 
-  // Runs after every request event the client sets, on the client's thread; a test makes the
-  // server answer here so that exchanges are synchronous and deterministic.
-  std::function<void()> onRequest;
+  std::function<void()> onRequest;  // runs after each request event, on the setter's thread
   // Whether a wait on an unsignalled event really waits (threaded tests) or fails at once.
   bool realWaits = false;
 
@@ -49,7 +45,6 @@ class CFakeKernel : public CSimulatorIpc, public CBlockHostIpc {
   void SetEvent(OsHandle event) override;
   void ResetEvent(OsHandle event) override;
 
-  // A mapping as a simulator would leave it, for tests that lay out a block by hand.
   std::vector<uint8_t>& AddMapping(const std::string& name, size_t size);
   std::vector<uint8_t>* Mapping(const std::string& name);
   bool IsSignalled(simblock::Event event);

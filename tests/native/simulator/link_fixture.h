@@ -1,5 +1,4 @@
-// A link and a block server meeting over the fake kernel; the server answers each request on
-// the client's thread as soon as it is set.
+// A link and a block server over the fake kernel; the server answers each request at once.
 #pragma once
 
 #include <gtest/gtest.h>
