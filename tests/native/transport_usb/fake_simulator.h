@@ -1,6 +1,5 @@
-// A simulator reduced to what the transport tests need: one shared block laid out as a
-// simulator leaves it, acknowledges that always come, scripted answers for control IN and bulk
-// IN transfers, and a record of what the library put into the block.
+// A simulator's shared block with acknowledges that always come, scripted IN answers, and a
+// record of what the library put into the block.
 #pragma once
 
 #include <algorithm>

@@ -1,6 +1,4 @@
-// The operating system as the USB transport sees it: a printer-class device per path, named
-// mutexes, and a spooler. It records what reached each of them so that tests check the bytes
-// and calls that a real driver would have been given.
+// Devices, named mutexes and a spooler that record what reached them.
 #pragma once
 
 #include <algorithm>

@@ -28,7 +28,7 @@ class SimulatorTransportTest : public ::testing::Test {
   CSimulatorTransport transport;
 };
 
-TEST_F(SimulatorTransportTest, OpenMapsTheModelsBlockAndTakesTheDevicesMutex) {
+TEST_F(SimulatorTransportTest, EveryOpenMapsTheModelsBlockAgainUnderTheDevicesMutex) {
   Connect();
   EXPECT_EQ(simulator.mappingNames, std::vector<std::string>{"IPC Memory for Varnel HVX-40"});
   EXPECT_EQ(simulator.views, 1);
@@ -36,11 +36,8 @@ TEST_F(SimulatorTransportTest, OpenMapsTheModelsBlockAndTakesTheDevicesMutex) {
             std::vector<std::string>{"Global\\RireveZirariduda Varnel HVX-40"});
   EXPECT_TRUE(system.lookedUp.empty());  // a simulator has no device path
   EXPECT_TRUE(system.opened.empty());
-}
 
-TEST_F(SimulatorTransportTest, EveryOpenReconnectsBecauseThereIsNoPath) {
-  Connect();
-  ASSERT_TRUE(transport.Open());
+  ASSERT_TRUE(transport.Open());  // every Open reconnects: there is no path to keep
   EXPECT_EQ(simulator.mappingNames.size(), 2u);
   EXPECT_EQ(simulator.Count("USB Simulator Disconnect"), 1);
   EXPECT_EQ(simulator.views, 1);
@@ -91,13 +88,9 @@ TEST_F(SimulatorTransportTest, BulkWriteRepeatsUntilTheSimulatorTookEverything) 
   EXPECT_EQ(simulator.bulkOut, data);
 
   EXPECT_TRUE(transport.BulkWrite(data.data(), 0));
-  EXPECT_EQ(simulator.Count("USB Simulator BulkOut Request"), 3);
-}
+  EXPECT_EQ(simulator.Count("USB Simulator BulkOut Request"), 3);  // zero bytes: no handshake
 
-TEST_F(SimulatorTransportTest, BulkWriteFailsWhenTheDeviceIsGone) {
-  Connect();
   simulator.block[1] = 0;  // the simulator withdrew its device
-  const auto data = Pattern(10);
   EXPECT_FALSE(transport.BulkWrite(data.data(), 10));
 }
 

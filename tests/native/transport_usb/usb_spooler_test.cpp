@@ -20,8 +20,6 @@ class UsbSpoolerTest : public ::testing::Test {
 
 typedef std::vector<std::string> Calls;
 
-// ---- SendFile ----
-
 TEST_F(UsbSpoolerTest, AFileGoesAsOneRawJobIn32KChunks) {
   CMemoryFile file(Pattern(70000));
   ASSERT_TRUE(transport.SendFile(file, "cutdata"));
@@ -32,21 +30,13 @@ TEST_F(UsbSpoolerTest, AFileGoesAsOneRawJobIn32KChunks) {
   EXPECT_TRUE(system.opened.empty());  // the spooler, not the device handle, carries the job
 }
 
-TEST_F(UsbSpoolerTest, WithoutADocumentNameTheJobHasTheDefaultName) {
-  CMemoryFile file(Pattern(10));
-  ASSERT_TRUE(transport.SendFile(file, nullptr));
-  EXPECT_EQ(system.spooler[1], "doc RireveZirariduda");
-}
-
 TEST_F(UsbSpoolerTest, PartialWritesAreResumedWhereTheyStopped) {
   system.spoolerTakesAtMost = 10000;
   CMemoryFile file(Pattern(40000));
   ASSERT_TRUE(transport.SendFile(file, "job"));
   EXPECT_EQ(system.job, Pattern(40000));
-  EXPECT_EQ(system.spooler[3], "write 32768");
-  EXPECT_EQ(system.spooler[4], "write 22768");
-  EXPECT_EQ(system.spooler[5], "write 12768");
-  EXPECT_EQ(system.spooler[6], "write 2768");
+  EXPECT_EQ(Calls(system.spooler.begin() + 3, system.spooler.begin() + 7),
+            (Calls{"write 32768", "write 22768", "write 12768", "write 2768"}));
 }
 
 TEST_F(UsbSpoolerTest, AFailedWriteStopsReadingButStillEndsTheJob) {
@@ -56,20 +46,18 @@ TEST_F(UsbSpoolerTest, AFailedWriteStopsReadingButStillEndsTheJob) {
   EXPECT_EQ(file.reads, 2);
   const Calls tail(system.spooler.end() - 3, system.spooler.end());
   EXPECT_EQ(tail, (Calls{"endpage", "enddoc", "close"}));
-}
 
-TEST_F(UsbSpoolerTest, AWriteThatTakesNothingFailsInsteadOfSpinning) {
-  system.spoolerTakesAtMost = 0;
-  CMemoryFile file(Pattern(100));
-  EXPECT_FALSE(transport.SendFile(file, "job"));
+  system.spoolerTakesAtMost = 0;  // a write that takes nothing fails instead of spinning
+  CMemoryFile small(Pattern(100));
+  EXPECT_FALSE(transport.SendFile(small, "job"));
   EXPECT_EQ(system.spooler.back(), "close");
 }
 
-TEST_F(UsbSpoolerTest, AnEmptyFileIsAnEmptyJob) {
+TEST_F(UsbSpoolerTest, AnEmptyFileIsAnEmptyJobUnderTheDefaultName) {
   CMemoryFile file({});
-  ASSERT_TRUE(transport.SendFile(file, "job"));
-  EXPECT_EQ(system.spooler, (Calls{std::string("open ") + kMachine, "doc job", "page", "endpage",
-                                   "enddoc", "close"}));
+  ASSERT_TRUE(transport.SendFile(file, nullptr));
+  EXPECT_EQ(system.spooler, (Calls{std::string("open ") + kMachine, "doc RireveZirariduda", "page",
+                                   "endpage", "enddoc", "close"}));
 }
 
 TEST_F(UsbSpoolerTest, JobsThatCannotStartOrReadFail) {
@@ -89,8 +77,6 @@ TEST_F(UsbSpoolerTest, JobsThatCannotStartOrReadFail) {
   broken.failRead = true;
   EXPECT_FALSE(transport.SendFile(broken, "job"));
 }
-
-// ---- EnumerateDevices ----
 
 TEST_F(UsbSpoolerTest, NoLocalQueuesIsAFailureNotAnEmptyList) {
   system.listResult = QueueList::kNoSizeAsked;

@@ -1,5 +1,4 @@
-// The USB printer-class transport over a fake operating system: what reaches the driver, the
-// mutex and the spooler.
+// The USB printer-class transport: what reaches the driver and the mutex.
 #include <gtest/gtest.h>
 
 #include <numeric>
@@ -28,8 +27,6 @@ class UsbTransportTest : public ::testing::Test {
   CUsbPrintTransport transport;
 };
 
-// ---- Open, Close and the mutex that follows the device name ----
-
 TEST_F(UsbTransportTest, OpenWithoutNameTouchesNothing) {
   EXPECT_FALSE(transport.Open());
   EXPECT_TRUE(system.lookedUp.empty());
@@ -45,10 +42,9 @@ TEST_F(UsbTransportTest, OpenResolvesOpensSynchronouslyAndNamesTheMutex) {
             std::vector<std::string>{std::string("Global\\RireveZirariduda ") + kMachine});
   EXPECT_EQ(transport.devicePath(), kPath);
   EXPECT_STREQ(transport.GetDeviceName(), kMachine);
-}
 
-TEST_F(UsbTransportTest, OpenOfAnOpenDeviceChangesNothing) {
-  OpenMachine();
+  transport.SetDeviceName(kMachine);  // the same name keeps the path; a second Open does nothing
+  EXPECT_EQ(transport.devicePath(), kPath);
   EXPECT_TRUE(transport.Open());
   EXPECT_EQ(system.opened.size(), 1u);
   EXPECT_EQ(system.mutexNames.size(), 1u);
@@ -75,12 +71,6 @@ TEST_F(UsbTransportTest, OpenUnderANewNameCarriesTheLockDepthToTheNewMutex) {
   EXPECT_EQ(system.waits[0].first, "Global\\RireveZirariduda Second");
   EXPECT_EQ(system.waits[1].second, 10000u);
   EXPECT_EQ(transport.lockDepth(), 2u);
-}
-
-TEST_F(UsbTransportTest, SameNameKeepsTheCachedPath) {
-  OpenMachine();
-  transport.SetDeviceName(kMachine);
-  EXPECT_EQ(transport.devicePath(), kPath);
 }
 
 TEST_F(UsbTransportTest, OpenFailsWhenThePathOrTheDeviceIsMissing) {
@@ -142,8 +132,6 @@ TEST_F(UsbTransportTest, DestructionClosesDeviceAndMutexWithoutReleasingCountedL
   EXPECT_TRUE(system.releases.empty());
 }
 
-// ---- Lock and Unlock ----
-
 TEST_F(UsbTransportTest, NestedLocksCountAndFailedWaitsDoNot) {
   EXPECT_FALSE(transport.Lock(10000));  // no mutex before the first Open
   EXPECT_TRUE(system.waits.empty());
@@ -175,8 +163,6 @@ TEST_F(UsbTransportTest, UnlockWithoutALockReleasesNothing) {
   EXPECT_TRUE(system.releases.empty());
 }
 
-// ---- Device ID ----
-
 TEST_F(UsbTransportTest, DeviceIdIsAskedWith4093BytesAndCutAtItsTerminator) {
   std::string id;
   EXPECT_FALSE(transport.ReadDeviceId(id));  // nothing open: no driver call
@@ -207,21 +193,16 @@ TEST_F(UsbTransportTest, AFailedDeviceIdClosesTheDeviceAndEnsureOpenReopensIt) {
   EXPECT_EQ(system.lookedUp.size(), 1u);  // the cached path served
 }
 
-// ---- Vendor requests ----
-
-TEST_F(UsbTransportTest, VendorWriteFramesRequestAndValueHighByteFirst) {
+TEST_F(UsbTransportTest, VendorWriteFramesValueHighByteFirstAndTakesAtMost4089Bytes) {
   OpenMachine();
-  const uint8_t data[] = {0xAA, 0xBB, 0xCC};
-  ASSERT_TRUE(transport.VendorWrite(0x1234, data, 3));
+  const uint8_t small[] = {0xAA, 0xBB, 0xCC};
+  ASSERT_TRUE(transport.VendorWrite(0x1234, small, 3));
   const auto& call = system.ioctls.back();
   EXPECT_EQ(call.code, CFakeUsbSystem::kVendorSet);
   EXPECT_EQ(call.input, (std::vector<uint8_t>{1, 0x12, 0x34, 0, 0xAA, 0xBB, 0xCC}));
   EXPECT_EQ(call.outputSize, 0u);
   EXPECT_EQ(call.device, transport.deviceHandle());
-}
 
-TEST_F(UsbTransportTest, VendorWriteTakesAtMost4089Bytes) {
-  OpenMachine();
   std::vector<uint8_t> data(4090);
   std::iota(data.begin(), data.end(), 0);
   ASSERT_TRUE(transport.VendorWrite(0x0201, data.data(), 4089));
@@ -232,7 +213,7 @@ TEST_F(UsbTransportTest, VendorWriteTakesAtMost4089Bytes) {
   EXPECT_TRUE(system.ioctls.empty());
 }
 
-TEST_F(UsbTransportTest, ShortVendorReadsAskTheDriverForThreeBytes) {
+TEST_F(UsbTransportTest, VendorReadsAskThreeBytesAtLeastReportNoMoreThanAskedAndFailAsMinusOne) {
   OpenMachine();
   system.vendorAnswers[0x0FFE] = {0x5A, 0x6B, 0x7C};
   for (uint16_t length : {1, 2}) {
@@ -243,15 +224,10 @@ TEST_F(UsbTransportTest, ShortVendorReadsAskTheDriverForThreeBytes) {
     EXPECT_EQ(call.input, (std::vector<uint8_t>{1, 0x0F, 0xFE}));
     EXPECT_EQ(call.outputSize, 3u);
     EXPECT_EQ(buffer[0], 0x5A);
-    if (length == 2) {
-      EXPECT_EQ(buffer[1], 0x6B);
-    }
+    EXPECT_EQ(buffer[1], length == 2 ? 0x6B : 0);
     EXPECT_EQ(buffer[length], 0);  // nothing beyond what was asked
   }
-}
 
-TEST_F(UsbTransportTest, VendorReadNeverReportsMoreThanAskedAndFailsAsMinusOne) {
-  OpenMachine();
   system.vendorAnswers[0x0001] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
   system.claimedExtra = 100;
   uint8_t buffer[8];
@@ -261,8 +237,6 @@ TEST_F(UsbTransportTest, VendorReadNeverReportsMoreThanAskedAndFailsAsMinusOne) 
   EXPECT_EQ(transport.VendorRead(0x0001, buffer, 8), -1);
   EXPECT_EQ(transport.VendorRead(0x0001, buffer, 2), -1);
 }
-
-// ---- Bulk pipes ----
 
 TEST_F(UsbTransportTest, SynchronousBulkTransfers) {
   OpenMachine();
