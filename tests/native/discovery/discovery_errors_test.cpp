@@ -1,6 +1,8 @@
-// Registry errors end a walk without result, every key opened on the way is closed again, and
-// the system family decides which walk runs.
+// Registry errors end a walk without result, every key opened is closed again, and the system
+// family decides which walk runs.
 #include "discovery_fixture.h"
+
+#include <functional>
 
 namespace {
 
@@ -13,15 +15,20 @@ class DiscoveryErrors : public DiscoveryTest {
   }
 };
 
-TEST_F(DiscoveryErrors, AnErrorBeforeTheMatchEndsTheWalk) {
+TEST_F(DiscoveryErrors, AnyRegistryErrorOnTheWayEndsTheWalk) {
   ASSERT_EQ(Find(), "\\\\?\\link-A");
-  registry.FailEnumAt(std::string(kPrinterClassRoot) + "Aaa", 0);
-  EXPECT_EQ(Find(), "none");
-}
-
-TEST_F(DiscoveryErrors, AnEnumeratedKeyThatCannotBeOpenedEndsTheWalk) {
-  registry.FailOpen(std::string(kPrinterClassRoot) + "Aaa\\1&0&0&USB009");
-  EXPECT_EQ(Find(), "none");
+  const std::vector<std::function<void()>> failures = {
+      [&] { registry.FailEnumAt(std::string(kPrinterClassRoot) + "Aaa", 0); },
+      [&] { registry.FailOpen(std::string(kPrinterClassRoot) + "Aaa\\1&0&0&USB009"); },
+      [&] { registry.FailEnumAt(std::string(kUsbRoot) + "VID_0B49&PID_064F", 0); },
+      [&] { registry.FailEnumAt(kClassesRoot + std::string(kClass), 0); },
+  };
+  for (size_t i = 0; i < failures.size(); ++i) {
+    registry.Clear();
+    SetUp();
+    failures[i]();
+    EXPECT_EQ(Find(), "none") << i;
+  }
 }
 
 TEST_F(DiscoveryErrors, AKeyNameLongerThanTheBufferEndsTheWalk) {
@@ -33,15 +40,12 @@ TEST_F(DiscoveryErrors, AKeyNameLongerThanTheBufferEndsTheWalk) {
   }
 }
 
-TEST_F(DiscoveryErrors, ErrorsInLaterStepsFindNothing) {
-  registry.FailEnumAt(std::string(kUsbRoot) + "VID_0B49&PID_064F", 0);
-  EXPECT_EQ(Find(), "none");
-  registry.FailEnumAt(kClassesRoot + std::string(kClass), 0);
-  EXPECT_EQ(Find(), "none");
-}
-
-TEST_F(DiscoveryErrors, UnreadableVersionOrPrinterFindsNothing) {
+TEST_F(DiscoveryErrors, UnreadableVersionOrPrinterOrANonUsbPortFindsNothing) {
   EXPECT_EQ(Find("Unknown Queue"), "none");
+  host.printers["File Queue"] = PrinterPort{kDriver, "FILE:"};
+  host.printers["No Port"] = PrinterPort{kDriver, ""};
+  EXPECT_EQ(Find("File Queue"), "none");
+  EXPECT_EQ(Find("No Port"), "none");
   host.versionReadable = false;
   host.printerReads = 0;
   EXPECT_EQ(Find(), "none");

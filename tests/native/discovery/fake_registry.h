@@ -1,6 +1,5 @@
-// An in-memory registry below HKEY_LOCAL_MACHINE that keeps subkeys in the order they were
-// added, applies the caller's buffer capacities as the real one does, can be told to fail at a
-// chosen key, and counts the keys still open.
+// An in-memory registry: subkeys in insertion order, the caller's capacities applied, planned
+// failures, and a count of the keys still open.
 #pragma once
 
 #include <map>
@@ -16,21 +15,16 @@ class CFakeRegistry : public CRegistryReader {
   CFakeRegistry();
   ~CFakeRegistry() override;
 
-  // Forgets every key and every planned failure.
   void Clear();
-  // Creates the key at path (and its parents) if it does not exist yet.
   void AddKey(const std::string& path);
   void SetString(const std::string& path, const std::string& valueName, const std::string& value);
   // A value that is not a string (REG_DWORD, say).
   void SetNumber(const std::string& path, const std::string& valueName);
-  // Opening the key at path fails from now on.
   void FailOpen(const std::string& path);
-  // Enumerating the subkeys of path fails at index.
   void FailEnumAt(const std::string& path, unsigned index);
 
   int openKeyCount() const { return static_cast<int>(open_.size()); }
   int badCloseCount() const { return badCloses_; }
-  // Every capacity the caller offered, for names and values.
   const std::set<size_t>& capacitiesSeen() const { return capacities_; }
 
   RegKey OpenKey(RegKey parent, const std::string& subkey) override;

@@ -1,5 +1,4 @@
-// The walk of the older system family: identifier from the printer-class instance name, the USB
-// device's "SymbolicName", and the interface link without any fallback.
+// The older family's walk: instance-name identifier, "SymbolicName", link without fallback.
 #include "discovery_fixture.h"
 
 namespace {
@@ -17,8 +16,7 @@ class LegacyWalk : public DiscoveryTest {
 };
 
 TEST_F(LegacyWalk, FollowsIdentifierAndSymbolicNameToTheLink) {
-  // The identifier and remainder find the USB keys ignoring case; the interface key must
-  // contain the device text and the class text exactly as they are written.
+  // USB keys match ignoring case; the interface key must hold device and class text exactly.
   AddMachine("USB001&VID_0B49&PID_064F&SER123", "vid_0b49&pid_064f", "ser123",
              "\\DosDevices\\USB_0B49_064F_SER123#{28d78fad}");
   AddInterface("{28D78FAD}", "usb_0b49_064f_ser123#{28d78fad}", "\\\\.\\lower-case");
