@@ -1,5 +1,4 @@
-// Clear All, Clear User with its step order and its two series, and the serial number's
-// seven-character rule.
+// Clear All, Clear User (step order, its two series), and the seven-character serial rule.
 #include "../../../tool/pages/info/parameter_clear.h"
 #include "../../../tool/pages/info/serial_write.h"
 #include "info_fixture.h"
@@ -16,7 +15,6 @@ const std::vector<int32_t> kZero{0, 0, 0, 0, 0, 0};
 
 class ParameterClearTest : public InfoPageFixture {
  protected:
-  // Every clear-user step answering success unless a test says otherwise.
   void AcceptAllUserSteps() {
     ON_CALL(fake, SetShortCode(_)).WillByDefault(Return(true));
     ON_CALL(fake, SetVector_3107(_)).WillByDefault(Return(1));
@@ -76,29 +74,21 @@ TEST_F(ParameterClearTest, ClearUserRunsEveryStepInOrder) {
             "log: Cleared user parameters\r\nRestart the machine. Then those parameters are rest.");
 }
 
-TEST_F(ParameterClearTest, ARefusedWorkCoordinateEndsOnlyItsSeries) {
+TEST_F(ParameterClearTest, ARefusalInEitherSeriesEndsOnlyThatSeries) {
   AcceptAllUserSteps();
-  EXPECT_CALL(fake, SetWorkCoordinate(54, _)).WillOnce(Return(true));
-  EXPECT_CALL(fake, SetWorkCoordinate(55, _)).WillOnce(Return(true));
-  EXPECT_CALL(fake, SetWorkCoordinate(56, _)).WillOnce(Return(true));
+  for (int n = 54; n <= 56; ++n) EXPECT_CALL(fake, SetWorkCoordinate(n, _)).WillOnce(Return(true));
   EXPECT_CALL(fake, SetWorkCoordinate(57, _)).WillOnce(Return(false));
   EXPECT_CALL(fake, SetWorkCoordinate(58, _)).Times(0);
   EXPECT_CALL(fake, SetWorkCoordinate(59, _)).Times(0);
   EXPECT_CALL(fake, SetByte_3101(0)).WillOnce(Return(1));
-  EXPECT_CALL(fake, SetBytePair_0FFD(1, 1)).WillOnce(Return(true));
-  clear.ClearUser();
-  EXPECT_EQ(journal.back(),
-            "log: Cleared user parameters\r\nRestart the machine. Then those parameters are rest.");
-}
-
-TEST_F(ParameterClearTest, ARefusedIndexedValueEndsOnlyItsSeries) {
-  AcceptAllUserSteps();
   EXPECT_CALL(fake, SetIndexedValue_347B(1, 0)).WillOnce(Return(1));
   EXPECT_CALL(fake, SetIndexedValue_347B(2, 0)).WillOnce(Return(0));
   EXPECT_CALL(fake, SetIndexedValue_347B(3, _)).Times(0);
   EXPECT_CALL(fake, SetUserCompensation(0, 0, 0)).WillOnce(Return(1));
+  EXPECT_CALL(fake, SetBytePair_0FFD(1, 1)).WillOnce(Return(true));
   clear.ClearUser();
-  EXPECT_EQ(EntriesStartingWith(journal, "log: Cleared").size(), 1u);
+  EXPECT_EQ(journal.back(),
+            "log: Cleared user parameters\r\nRestart the machine. Then those parameters are rest.");
 }
 
 TEST_F(ParameterClearTest, ARefusedRequiredStepStopsTheClear) {
@@ -122,20 +112,14 @@ class SerialWriteTest : public InfoPageFixture {
   CSerialWrite serial{Source(), windows, windows};
 };
 
-TEST_F(SerialWriteTest, OnlySevenCharactersAreWritten) {
-  EXPECT_CALL(fake, SetSerialNumber(_)).Times(0);
-  serial.Write("HVX123");
-  serial.Write("HVX12345");
-  serial.Write("");
-  EXPECT_EQ(journal, Journal(3, "tell: Serial Number should be 7 letters"));
-}
-
-TEST_F(SerialWriteTest, SevenDigitsOrLettersAreWrittenAsTyped) {
+TEST_F(SerialWriteTest, OnlySevenCharactersAreWrittenAsTyped) {
   EXPECT_CALL(fake, SetSerialNumber(StrEq("1234567"))).WillOnce(Return(true));
   EXPECT_CALL(fake, SetSerialNumber(StrEq("ab C-d!"))).WillOnce(Return(false));
-  serial.Write("1234567");
-  serial.Write("ab C-d!");
-  EXPECT_EQ(journal, (Journal{"log: Write the serial", "log: Failed to write the serial"}));
+  for (const char* text : {"HVX123", "HVX12345", "", "1234567", "ab C-d!"}) serial.Write(text);
+  EXPECT_EQ(journal, (Journal{"tell: Serial Number should be 7 letters",
+                              "tell: Serial Number should be 7 letters",
+                              "tell: Serial Number should be 7 letters", "log: Write the serial",
+                              "log: Failed to write the serial"}));
 }
 
 }  // namespace

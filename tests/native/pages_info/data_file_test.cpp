@@ -1,5 +1,4 @@
-// The Output page's file choices and Send: filters, kept paths, the job name, and the messages
-// and log line of every outcome.
+// The Output page's file choices and Send: filters, kept paths, the job name, and the texts.
 #include "../../../tool/pages/output/data_file_sender.h"
 #include "../../../tool/pages/output/output_paths.h"
 #include "info_fixture.h"
@@ -37,23 +36,15 @@ class SendDataFileTest : public InfoPageFixture {
   CDataFileSender sender{machine, windows, windows};
 };
 
-TEST_F(SendDataFileTest, HandsTheFileOverAsJobOutputAndLogsIt) {
+TEST_F(SendDataFileTest, HandsTheFileOverAsJobOutputAndTellsEveryOutcome) {
   EXPECT_CALL(fake, OutputFile(Pointee(StrEq("C:\\jobs\\part.prn")), StrEq("output")))
-      .WillOnce(Return(true));
+      .WillOnce(Return(true))
+      .WillOnce(Return(false));
+  EXPECT_FALSE(sender.SendDataFile(""));  // nothing chosen: nothing sent
   EXPECT_TRUE(sender.SendDataFile("C:\\jobs\\part.prn"));
-  EXPECT_EQ(journal, (Journal{"log: Output File"}));
-}
-
-TEST_F(SendDataFileTest, AFailedSendIsToldAndStillLogged) {
-  EXPECT_CALL(fake, OutputFile(_, _)).WillOnce(Return(false));
-  EXPECT_FALSE(sender.SendDataFile("C:\\gone.prn"));
-  EXPECT_EQ(journal, (Journal{"tell: Failed to output file", "log: Output File"}));
-}
-
-TEST_F(SendDataFileTest, NoFileChosenSendsNothing) {
-  EXPECT_CALL(fake, OutputFile(_, _)).Times(0);
-  EXPECT_FALSE(sender.SendDataFile(""));
-  EXPECT_EQ(journal, (Journal{"tell: Select the file address."}));
+  EXPECT_FALSE(sender.SendDataFile("C:\\jobs\\part.prn"));
+  EXPECT_EQ(journal, (Journal{"tell: Select the file address.", "log: Output File",
+                              "tell: Failed to output file", "log: Output File"}));
 }
 
 }  // namespace

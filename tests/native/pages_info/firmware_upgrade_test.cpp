@@ -1,6 +1,5 @@
-// The firmware installation: the update-mode request, the library reload with its pause, the
-// progress bar, the waits while following the update, and both endings, including what becomes
-// of the wrapper.
+// The firmware installation: update mode, the reload and its pause, the progress, the waits and
+// both endings, with what becomes of the wrapper.
 #include "../../../tool/pages/output/firmware_upgrade.h"
 #include "../../../tool/pages/output/update_follow.h"
 #include "../../../tool/wrapper/controller_holder.h"

@@ -1,6 +1,5 @@
-// The windows around the Info and Output pages, recorded: every box, log line, file box, file
-// write, cursor change and progress step lands in one journal in the order it happened, so that
-// tests check texts and order together.
+// The windows around the Info and Output pages: every box, log line, file write, cursor change
+// and progress step lands in one journal, in order.
 #pragma once
 
 #include <gmock/gmock.h>

@@ -1,5 +1,4 @@
-// System Report: the text the engineer sees, its trailer by machine state, the failure message,
-// the log lines around the viewer, and saving with the ".*" rule.
+// System Report: the text shown, its trailer by machine state, the messages, and saving.
 #include "../../../tool/pages/info/report_file.h"
 #include "../../../tool/pages/info/system_report.h"
 #include "info_fixture.h"
@@ -11,7 +10,7 @@ namespace {
 
 const ReportTime kDecemberSeventh{2026, 12, 7, 6, 5};
 
-// GetSystemReport delivering text with its terminating zero, as the library does.
+// GetSystemReport delivering text with its terminating zero.
 auto DeliverReport(std::string text) {
   return [text](char* buffer, int size) {
     std::string withZero = text + '\0';
@@ -47,15 +46,9 @@ TEST_F(SystemReportTest, MarksTheReportOnlyWhileTheMachineInitialises) {
   for (uint32_t state : {2u, 3u, 4u, 10u, 11u, 0x81000000u | 2u}) {
     EXPECT_EQ(Fetch(state), "R\n2026-12-7 6:5") << "state word " << state;
   }
-  EXPECT_EQ(std::string("\n -- THIS REPORT IS IN INITIALIZING -- ").size(), 39u);
-}
-
-TEST_F(SystemReportTest, AddsNothingWhenTheStatusCannotBeRead) {
-  ON_CALL(fake, GetSystemReport(_, _)).WillByDefault(DeliverReport("Report"));
   ON_CALL(fake, GetStatus(_, _)).WillByDefault(hvxtest::ReturnStatusNotRead());
   report.Get();
-  ASSERT_EQ(windows.shownReports.size(), 1u);
-  EXPECT_EQ(windows.shownReports[0], "Report");
+  EXPECT_EQ(windows.shownReports.back(), "R");  // an unreadable status adds nothing
 }
 
 TEST_F(SystemReportTest, RefusedReportIsToldAndNotShown) {
@@ -83,6 +76,10 @@ TEST_F(ReportSaveTest, WritesTheTextWithTheTextFilterAndTheWildcardDefaultExtens
   const std::string written(files.files["C:\\r\\report.txt"].begin(),
                             files.files["C:\\r\\report.txt"].end());
   EXPECT_EQ(written, "line 1\r\nline 2");
+
+  windows.chosenPath = "r.txt";  // only up to the first zero byte
+  SaveReportText(windows, files, std::string("abc\0def", 7));
+  EXPECT_EQ(files.files["r.txt"], (std::vector<uint8_t>{'a', 'b', 'c'}));
 }
 
 TEST_F(ReportSaveTest, DropsTheWildcardExtensionTheBoxAdded) {
@@ -97,12 +94,6 @@ TEST_F(ReportSaveTest, DropsTheWildcardExtensionTheBoxAdded) {
   EXPECT_EQ(WithoutWildcardExtension("a.txt"), "a.txt");
 }
 
-TEST_F(ReportSaveTest, WritesOnlyUpToTheFirstZeroByte) {
-  windows.chosenPath = "r.txt";
-  SaveReportText(windows, files, std::string("abc\0def", 7));
-  EXPECT_EQ(files.files["r.txt"], (std::vector<uint8_t>{'a', 'b', 'c'}));
-}
-
 TEST_F(ReportSaveTest, CancelWritesNothingAndAFileErrorIsShown) {
   EXPECT_FALSE(SaveReportText(windows, files, "x"));
   EXPECT_TRUE(files.files.empty());
@@ -112,10 +103,6 @@ TEST_F(ReportSaveTest, CancelWritesNothingAndAFileErrorIsShown) {
   EXPECT_FALSE(SaveReportText(windows, files, "x"));
   EXPECT_EQ(journal.back(), "file error: Z:\\locked.txt");
 }
-
-}  // namespace
-
-namespace {
 
 TEST(ReportViewerText, BreaksTheAppendedLinesWithoutDoublingExistingBreaks) {
   EXPECT_EQ(WithWindowsLineBreaks("a\r\nb\n -- M -- \n2026-1-2 3:4"),
