@@ -1,5 +1,3 @@
-// The ageing run: the corner cycles, the spindle, the wind-down and the return to park, and how
-// a cancel or a stop ends it.
 #include "page_fixture.h"
 
 #include <algorithm>
@@ -25,12 +23,6 @@ const std::string kToCorner = "MoveTo 203200,0,-60500,0,0,0 @3000";
 const Journal kStartPark = {"position", "MoveTo 5000,6000,0,11,22,33 @3000",
                             "MoveTo 5000,152400,0,11,22,33 @3000",
                             "MoveTo 0,152400,0,11,22,33 @3000"};
-
-Journal Concat(std::initializer_list<Journal> parts) {
-  Journal all;
-  for (const Journal& part : parts) all.insert(all.end(), part.begin(), part.end());
-  return all;
-}
 
 TEST_F(AgeingRunTest, TwoCyclesWithTheSpindleThenCancelWindsDownAndParks) {
   // One pump per wait: 3 for the start park, then park, corner, park, corner, and the cancel
@@ -63,19 +55,17 @@ TEST_F(AgeingRunTest, AStopSeenOnTheWayToTheCornerEndsTheCyclesAndStillParks) {
             (Journal{"StopMotion", "SetSpindleSpeed 0"}));
 }
 
-TEST_F(AgeingRunTest, NoToTheQuestionDoesNothing) {
+TEST_F(AgeingRunTest, NoAMachineNotReadyOrAnUnreadablePositionEndSilentlyWithoutMoving) {
   boxes.answer = false;
   Run(true);
   EXPECT_EQ(journal, Journal{"ask: no"});
-}
-
-TEST_F(AgeingRunTest, AMachineNotReadyClosesTheBoxWithoutMovingOrTelling) {
+  boxes.answer = true;
+  journal.clear();
   ScriptStatus({{0x3, 0}});
   Run(true);
   EXPECT_EQ(journal, (Journal{"ask: yes", "box open", "box close"}));
-}
-
-TEST_F(AgeingRunTest, AnUnreadablePositionEndsTheRunSilently) {
+  journal.clear();
+  ScriptStatus({{kReady, 0}});
   ON_CALL(fake, GetCurrentPosition(_)).WillByDefault(Return(false));
   Run(true);
   EXPECT_EQ(journal, (Journal{"ask: yes", "box open", "box close"}));

@@ -1,5 +1,3 @@
-// The test-cut calibration: compensation zeroed while the box is open and restored on Close,
-// the cut program written to "cutdata.prn" and sent as job "output", and Set's values.
 #include "page_fixture.h"
 
 #include <map>
@@ -22,42 +20,29 @@ class CMemoryFiles : public CFileStore {
   bool Exists(const std::string& path) override { return files.count(path) != 0; }
   FileFault ReadAll(const std::string&, std::vector<uint8_t>&) override { return FileFault::kGeneric; }
   FileFault WriteAll(const std::string& path, const void* data, size_t length) override {
-    if (writeFault != FileFault::kNone) return writeFault;
-    const uint8_t* bytes = static_cast<const uint8_t*>(data);
-    files[path] = std::string(bytes, bytes + length);
-    return FileFault::kNone;
+    if (writeFault == FileFault::kNone) files[path].assign(static_cast<const char*>(data), length);
+    return writeFault;
   }
-  FileFault Remove(const std::string& path) override {
-    files.erase(path);
-    return FileFault::kNone;
-  }
+  FileFault Remove(const std::string& path) override { return files.erase(path), FileFault::kNone; }
   FileFault Append(const std::string&, const std::string&) override { return FileFault::kGeneric; }
   int64_t Size(const std::string&) override { return -1; }
   FileFault Rename(const std::string&, const std::string&) override { return FileFault::kGeneric; }
-
   bool hasTemp = true;
   FileFault writeFault = FileFault::kNone;
   std::map<std::string, std::string> files;
 };
 
-class CJournalNotice : public CUserNotice {
- public:
-  explicit CJournalNotice(Journal& journal) : journal_(journal) {}
-  void Message(const std::string& text) override { journal_.push_back("message: " + text); }
-  void FileError(const std::string& path, FileFault) override {
-    journal_.push_back("file error: " + path);
-  }
-
- private:
-  Journal& journal_;
+struct CJournalNotice : CUserNotice {
+  explicit CJournalNotice(Journal& journal) : journal(journal) {}
+  void Message(const std::string& text) override { journal.push_back("message: " + text); }
+  void FileError(const std::string& path, FileFault) override { journal.push_back("file error: " + path); }
+  Journal& journal;
 };
 
-class CCutPrograms : public ICutDataSource {
- public:
+struct CCutPrograms : ICutDataSource {
   bool Read(int id, std::vector<uint8_t>& bytes) override {
-    auto found = programs.find(id);
-    if (found == programs.end()) return false;
-    bytes.assign(found->second.begin(), found->second.end());
+    if (!programs.count(id)) return false;
+    bytes.assign(programs[id].begin(), programs[id].end());
     return true;
   }
   std::map<int, std::string> programs{{131, "!mc0;\r\nX\r\n"}, {132, "!mc0;\r\nY\r\n"}};
@@ -91,17 +76,11 @@ class AutoCalibrationTest : public PageFixture {
   std::vector<std::string> sent;
 };
 
-TEST_F(AutoCalibrationTest, OpeningShowsTheStoredValuesAsLengthsAndZeroesThem) {
+TEST_F(AutoCalibrationTest, OpeningShowsTheStoredValuesAsLengthsZeroesThemAndClosingRestores) {
   StoredCompensation(-2000, 1500, 300);
   calibration.Open(lengths);
   EXPECT_DOUBLE_EQ(lengths.x, 99.8);
   EXPECT_DOUBLE_EQ(lengths.y, 100.15);
-  EXPECT_EQ(journal, Journal{"SetUserCompensation 0,0,0"});
-}
-
-TEST_F(AutoCalibrationTest, OpeningAndClosingPutsTheStoredValuesBack) {
-  StoredCompensation(-2000, 1500, 300);
-  calibration.Open(lengths);
   calibration.Close();
   EXPECT_EQ(journal, (Journal{"SetUserCompensation 0,0,0", "SetUserCompensation -2000,1500,300"}));
 }
@@ -126,20 +105,16 @@ TEST_F(AutoCalibrationTest, SetStoresTheMeasuredLengthsWithTheZReadAtOpening) {
   EXPECT_EQ(journal.back(), "SetUserCompensation -2000,999,300");
 }
 
-TEST_F(AutoCalibrationTest, AFailedSetIsLogged) {
-  calibration.Open(lengths);
-  ON_CALL(fake, SetUserCompensation(_, _, _)).WillByDefault(Return(0));
-  EXPECT_TRUE(calibration.Set(CalibrationLengths{}, true));
-  EXPECT_EQ(journal.back(), "log: Failed to set user value");
-}
-
-TEST_F(AutoCalibrationTest, ARefusedEntryIsNotSentAndCloseStillRestores) {
+TEST_F(AutoCalibrationTest, ARefusedEntryIsNotSentAndAFailedSetIsLogged) {
   StoredCompensation(100, 200, 300);
   calibration.Open(lengths);
   EXPECT_FALSE(calibration.Set(CalibrationLengths{101.0, 100.0}, false));
   EXPECT_EQ(journal.back(), "SetUserCompensation 0,0,0");
   calibration.Close();
   EXPECT_EQ(journal.back(), "SetUserCompensation 100,200,300");
+  ON_CALL(fake, SetUserCompensation(_, _, _)).WillByDefault(Return(0));
+  EXPECT_TRUE(calibration.Set(CalibrationLengths{}, true));
+  EXPECT_EQ(journal.back(), "log: Failed to set user value");
 }
 
 TEST_F(AutoCalibrationTest, OutputWritesTheProgramToTheTemporaryFileAndSendsItAsOutput) {
@@ -163,14 +138,12 @@ TEST_F(AutoCalibrationTest, NoToTheQuestionSendsAndLogsNothing) {
   EXPECT_TRUE(files.files.empty());
 }
 
-TEST_F(AutoCalibrationTest, AFailedSendIsLoggedTwice) {
+TEST_F(AutoCalibrationTest, AFailedSendIsLoggedTwiceAndAnUnwritableFileIsTold) {
   ON_CALL(fake, OutputFile(_, _)).WillByDefault(Return(false));
   calibration.Output(CAutoCalibration::kCutY);
   EXPECT_EQ(journal, (Journal{"ask: yes", "log: Failed to output file",
                               "log: Failed to output Y data"}));
-}
-
-TEST_F(AutoCalibrationTest, AFileThatCannotBeWrittenIsToldAndNothingIsSent) {
+  journal.clear();
   files.writeFault = FileFault::kAccessDenied;
   EXPECT_CALL(fake, OutputFile(_, _)).Times(0);
   calibration.Output(CAutoCalibration::kCutX);

@@ -1,4 +1,3 @@
-// What the pages share: the current list, the log prefixes, and the machine without a wrapper.
 #include "page_fixture.h"
 
 #include "../../../tool/pages/axis/current_list.h"
@@ -7,19 +6,11 @@
 
 namespace {
 
-using testing::Return;
-
-TEST(CurrentList, OffersFiftySeventyAndHundredForTheThreeAxesOnly) {
+TEST(CurrentList, OffersFiftySeventyAndHundredForTheThreeAxesAndReadsTheLeadingNumber) {
   const std::vector<std::string> expected{"50%", "70%", "100%"};
-  EXPECT_EQ(CurrentEntriesFor("X"), expected);
-  EXPECT_EQ(CurrentEntriesFor("Y"), expected);
-  EXPECT_EQ(CurrentEntriesFor("Z"), expected);
+  for (const char* axis : {"X", "Y", "Z"}) EXPECT_EQ(CurrentEntriesFor(axis), expected);
   EXPECT_TRUE(CurrentEntriesFor("A").empty());
   EXPECT_TRUE(CurrentEntriesFor("x").empty());
-}
-
-TEST(CurrentList, TheCurrentIsTheLeadingNumber) {
-  EXPECT_EQ(LeadingPercent("50%"), 50);
   EXPECT_EQ(LeadingPercent("100%"), 100);
   EXPECT_EQ(LeadingPercent(" 70 %"), 70);
   EXPECT_EQ(LeadingPercent("%"), 0);
@@ -32,26 +23,20 @@ class CPanel : public CLogWindow {
   std::string shown;
 };
 
-class PageLogTest : public PageFixture {
- protected:
-  CPanel panel;
-};
+using PageLogTest = PageFixture;
 
-TEST_F(PageLogTest, TheDeviceNameIsAskedForIndexOne) {
-  EXPECT_CALL(fake, GetDeviceNameAt(1)).WillOnce(Return("queue 1"));
-  CPageLog pageLog(&panel, LogPrefix::kDeviceName, machine);
-  pageLog.AddLog("Aiging");
-}
-
-TEST_F(PageLogTest, TheSubPageUsesThePanelsOwnName) {
+TEST_F(PageLogTest, TheDeviceNameIsAskedForIndexOneAndTheSubPageUsesThePanelsName) {
+  CPanel axisPanel, panel;
+  EXPECT_CALL(fake, GetDeviceNameAt(1)).WillOnce(testing::Return("queue 1"));
+  CPageLog(&axisPanel, LogPrefix::kDeviceName, machine).AddLog("Aiging");
+  testing::Mock::VerifyAndClearExpectations(&fake);
   EXPECT_CALL(fake, GetDeviceNameAt(testing::_)).Times(0);
   panel.SetLogName("Varnel HVX-40");
-  CPageLog pageLog(&panel, LogPrefix::kLogWindowName, machine);
-  pageLog.AddLog("Set user compensation");
+  CPageLog(&panel, LogPrefix::kLogWindowName, machine).AddLog("Set user compensation");
   EXPECT_EQ(panel.shown, "Set user compensation\r\n");
 }
 
-TEST_F(PageLogTest, WithoutAWrapperEveryOperationFailsAsAnUnboundOneDoes) {
+TEST(PageMachine, WithoutAWrapperEveryOperationFailsAsAnUnboundOneDoes) {
   CPageMachine none{[] { return static_cast<CHVXController*>(nullptr); }};
   MachineStatus status{7, 7};
   AxisVector v{};

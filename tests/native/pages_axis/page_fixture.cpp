@@ -11,6 +11,12 @@ std::string VectorText(const AxisVector& v) {
   return text.str();
 }
 
+Journal Concat(std::initializer_list<Journal> parts) {
+  Journal all;
+  for (const Journal& part : parts) all.insert(all.end(), part.begin(), part.end());
+  return all;
+}
+
 bool CJournalBoxes::Ask(const std::string& text, bool informationIcon) {
   questions.push_back(text);
   lastQuestionHadIcon = informationIcon;
@@ -43,8 +49,7 @@ bool CJournalProgressBox::TakeCancelRequest() {
 }
 
 PageFixture::PageFixture() {
-  // Every reading of the clock moves it by 1 ms, as a real clock does, so each 100 ms slice
-  // leaves more than 100 ms since the last poll.
+  // Each reading moves the clock 1 ms, as a real one does: a 100 ms slice leaves over 100 ms.
   clock.advancePerReading = 1;
   ON_CALL(fake, GetStatus(_, _)).WillByDefault(Invoke([this](uint32_t* s, uint32_t* h) {
     std::pair<uint32_t, uint32_t> answer{kReady, 0};

@@ -1,5 +1,4 @@
-// A machine that answers like an idle HVX-40 unless a test scripts otherwise, with one journal in
-// which the motion commands, the boxes and the log lines appear in the order they happened.
+// An idle HVX-40 unless scripted, with one journal of motions, boxes and log lines in order.
 #pragma once
 
 #include <gmock/gmock.h>
@@ -15,6 +14,7 @@
 using Journal = std::vector<std::string>;
 
 std::string VectorText(const AxisVector& v);
+Journal Concat(std::initializer_list<Journal> parts);
 
 class CJournalBoxes : public IPageBoxes {
  public:
@@ -31,13 +31,10 @@ class CJournalBoxes : public IPageBoxes {
   Journal& journal_;
 };
 
-class CJournalLog : public ILogSink {
- public:
-  explicit CJournalLog(Journal& journal) : journal_(journal) {}
-  void AddLog(const std::string& text) override { journal_.push_back("log: " + text); }
-
- private:
-  Journal& journal_;
+struct CJournalLog : ILogSink {
+  explicit CJournalLog(Journal& journal) : journal(journal) {}
+  void AddLog(const std::string& text) override { journal.push_back("log: " + text); }
+  Journal& journal;
 };
 
 // The progress box. cancelAtPump presses Cancel during the pump with that number (1 = first).
@@ -80,7 +77,6 @@ class PageFixture : public ::testing::Test {
   CMachineWait wait{machine, clock, boxes};
   AxisVector position{{5000, 6000, -7000, 11, 22, 33}};
   int inputWord = 0x40;
-  bool statusScripted = false;
   std::deque<std::pair<uint32_t, uint32_t>> statusScript;
 };
 

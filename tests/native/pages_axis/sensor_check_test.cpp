@@ -1,4 +1,3 @@
-// The sensor check's step table, its level and change counting, and the report it writes.
 #include "page_fixture.h"
 
 #include "../../../tool/pages/sub/sensor_check.h"
@@ -58,9 +57,12 @@ TEST_F(SensorCheckTest, LevelsShowOnAndOpenAndEachSwitchCountsAChange) {
   EXPECT_EQ(check.LevelText(kSensorCover), "OPEN");
   EXPECT_EQ(check.Changes(kSensorX), 1u);
   EXPECT_EQ(check.Changes(kSensorCover), 1u);
+  TickWith(-1);  // a failed read: all limits on, the cover closed
+  EXPECT_EQ(check.LevelText(kSensorY) + check.LevelText(kSensorZ), "ONON");
+  EXPECT_EQ(check.LevelText(kSensorCover), "CLOSE");
 }
 
-TEST_F(SensorCheckTest, ASensorIsReportedOnceAfterItWentOnAndOffAgain) {
+TEST_F(SensorCheckTest, ASensorIsReportedOnceAfterItWentOnAndOffAgainInXYZCoverOrder) {
   TickWith(0x2 | kCoverClosed);
   EXPECT_FALSE(check.Checked(kSensorY));
   TickWith(kCoverClosed);
@@ -68,21 +70,11 @@ TEST_F(SensorCheckTest, ASensorIsReportedOnceAfterItWentOnAndOffAgain) {
   TickWith(0x2 | kCoverClosed);
   TickWith(kCoverClosed);
   EXPECT_EQ(check.Report(), "Y limit sensor was checked\r\n");
-}
-
-TEST_F(SensorCheckTest, SensorsCheckedInOneTickAreReportedXYZThenCover) {
   TickWith(0x7);  // all limits on, cover open
   TickWith(kCoverClosed);
   EXPECT_EQ(check.Report(),
-            "X limit sensor was checked\r\nY limit sensor was checked\r\n"
+            "Y limit sensor was checked\r\nX limit sensor was checked\r\n"
             "Z limit sensor was checked\r\nCover sensor was checked\r\n");
-}
-
-TEST_F(SensorCheckTest, AFailedInputReadShowsAllLimitsOnAndTheCoverClosed) {
-  TickWith(-1);
-  EXPECT_EQ(check.LevelText(kSensorX), "ON");
-  EXPECT_EQ(check.LevelText(kSensorZ), "ON");
-  EXPECT_EQ(check.LevelText(kSensorCover), "CLOSE");
 }
 
 TEST_F(SensorCheckTest, FinishesOnceAllFourAreCheckedInTheLastStep) {
@@ -98,19 +90,13 @@ TEST_F(SensorCheckTest, FinishesOnceAllFourAreCheckedInTheLastStep) {
   EXPECT_EQ(report.find("Finished"), report.rfind("Finished"));
 }
 
-TEST_F(SensorCheckTest, SensorsCheckedEarlyStillWaitForTheLastStep) {
+TEST_F(SensorCheckTest, SensorsCheckedEarlyStillWaitForTheLastStepAndStartAgainKeepsTheReport) {
   TickWith(0x7);
   TickWith(kCoverClosed);
   EXPECT_FALSE(TickWith(kCoverClosed));
   EXPECT_EQ(check.Report().find("Finished"), std::string::npos);
   TickUntilStep(8);
   EXPECT_TRUE(TickWith(kCoverClosed));
-}
-
-TEST_F(SensorCheckTest, StartAgainBeginsFromStepZeroAndKeepsTheReport) {
-  TickWith(0x7);
-  TickWith(kCoverClosed);
-  TickUntilStep(8);
   const std::string before = check.Report();
   journal.clear();
   check.Start();
