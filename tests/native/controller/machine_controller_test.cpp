@@ -93,15 +93,6 @@ TEST_F(ControllerTest, NeverConnectedEveryOperationFailsAtOnce) {
   EXPECT_TRUE(clock.sleeps.empty());
 }
 
-TEST_F(ControllerTest, CommandsReachTheConnectedMachine) {
-  ConnectUsb();
-  usbSystem.vendorAnswers[0x0001] = {0x02, 0, 0, 0, 0, 0, 0, 0};
-  EXPECT_TRUE(controller.SendCommand(0x0273, nullptr, 0));
-  EXPECT_EQ(usbSystem.ioctls[1].code, CFakeUsbSystem::kVendorSet);
-  EXPECT_EQ(usbSystem.ioctls[1].input, (std::vector<uint8_t>{1, 0x02, 0x73, 0}));
-  EXPECT_EQ(controller.usb().lockDepth(), 0u);
-}
-
 TEST_F(ControllerTest, DevicesAreThePrinterQueuesOfTheModel) {
   usbSystem.queues = {{"Mill A", "varnel hvx-40"}, {"Laser", "Other"}};
   EXPECT_EQ(controller.EnumerateDevices(), 1);

@@ -27,7 +27,6 @@ class CFakeUsbSystem : public CUsbSystem {
     uint32_t outputSize;
   };
 
-  // Mutexes.
   OsHandle CreateNamedMutex(const std::string& name) override {
     mutexNames.push_back(name);
     if (mutexCreationFails) return nullptr;
@@ -51,7 +50,6 @@ class CFakeUsbSystem : public CUsbSystem {
     return true;
   }
 
-  // Devices.
   OsHandle OpenDeviceFile(const std::string& path, bool overlapped) override {
     opened.push_back(path);
     openedOverlapped.push_back(overlapped);
@@ -95,24 +93,18 @@ class CFakeUsbSystem : public CUsbSystem {
     return DeviceIo::kDone;
   }
 
-  // Spooler.
   QueueList ListLocalQueues(std::vector<PrinterQueue>& out) override {
     ++listings;
     out = queues;
     return listResult;
   }
   OsHandle OpenQueue(const std::string& name) override {
-    spooler.push_back("open " + name);
-    return queueOpenFails ? nullptr : FakeHandle(7000);
+    return Spool("open " + name) && !queueOpenFails ? FakeHandle(7000) : nullptr;
   }
-  bool StartRawDoc(OsHandle, const std::string& documentName) override {
-    spooler.push_back("doc " + documentName);
-    return !startDocFails;
+  bool StartRawDoc(OsHandle, const std::string& name) override {
+    return Spool("doc " + name) && !startDocFails;
   }
-  bool StartPage(OsHandle) override {
-    spooler.push_back("page");
-    return true;
-  }
+  bool StartPage(OsHandle) override { return Spool("page"); }
   bool WriteQueue(OsHandle, const void* data, uint32_t length, uint32_t* written) override {
     spooler.push_back("write " + std::to_string(length));
     *written = 0;
@@ -123,16 +115,11 @@ class CFakeUsbSystem : public CUsbSystem {
     *written = taken;
     return true;
   }
-  bool EndPage(OsHandle) override {
-    spooler.push_back("endpage");
-    return true;
-  }
-  bool EndDoc(OsHandle) override {
-    spooler.push_back("enddoc");
-    return true;
-  }
-  bool CloseQueue(OsHandle) override {
-    spooler.push_back("close");
+  bool EndPage(OsHandle) override { return Spool("endpage"); }
+  bool EndDoc(OsHandle) override { return Spool("enddoc"); }
+  bool CloseQueue(OsHandle) override { return Spool("close"); }
+  bool Spool(const std::string& call) {
+    spooler.push_back(call);
     return true;
   }
 
@@ -175,7 +162,6 @@ class CFakeUsbSystem : public CUsbSystem {
   std::vector<uint32_t> bulkReadLengths;
   std::vector<uint8_t> bulkIn;
   DeviceIo bulkReadResult = DeviceIo::kDone;
-  // Spooler.
   QueueList listResult = QueueList::kListed;
   std::vector<PrinterQueue> queues;
   int listings = 0;
