@@ -8,7 +8,6 @@
 
 using hvxtest::ReturnPosition;
 using hvxtest::ReturnStatus;
-using hvxtest::ReturnStatusNotRead;
 using hvxtest::ReturnText;
 using testing::_;
 using testing::ElementsAre;
@@ -57,18 +56,6 @@ TEST_F(MainWindowLogicTest, StartUpShowsOfflineAndLogsOpenOnlyWhenConnected) {
   EXPECT_EQ("Offline", logic.Status().status) << "the first tick reads the status";
   EXPECT_EQ("1.02", logic.Status().firmware);
   EXPECT_THAT(log.lines, ElementsAre("Open MEK"));
-}
-
-TEST_F(MainWindowLogicTest, TickShowsStatusSensorsPositionAndSpindle) {
-  ON_CALL(fake, GetInputState()).WillByDefault(Return(0x41));
-  ON_CALL(fake, GetSpindleSpeed()).WillByDefault(Return(7000));
-  logic.Tick(Input(HundredStep()));
-  EXPECT_TRUE(logic.Connected());
-  EXPECT_EQ("Ready", logic.Status().status);
-  EXPECT_EQ("ON", logic.Readout().xLimit);
-  EXPECT_EQ("12.34", logic.Readout().x);
-  EXPECT_EQ("-0.00", logic.Readout().z);
-  EXPECT_EQ("7000", logic.Readout().spindleSpeed);
 }
 
 TEST_F(MainWindowLogicTest, OfflineStateWithCoverOpenDisablesTheControlsForThatTick) {
@@ -169,7 +156,7 @@ TEST_F(MainWindowLogicTest, SpindleButtonsReachTheSpindleRules) {
   EXPECT_THAT(log.lines, ElementsAre("RotateSpindle +", "RotateSpindle -"));
 }
 
-TEST_F(MainWindowLogicTest, FieldTextsReachTheirControls) {
+TEST_F(MainWindowLogicTest, TickShowsItsReadingsInTheirControls) {
   ON_CALL(fake, GetInputState()).WillByDefault(Return(0x2));
   ON_CALL(fake, GetCurrentPosition(_)).WillByDefault(ReturnPosition({1000, 2000, -3000, 4000}));
   ON_CALL(fake, GetSpindleSpeed()).WillByDefault(Return(6500));
