@@ -77,7 +77,6 @@ class CFakeSimulator : public CSimulatorIpc {
   std::vector<OsHandle> posts;
   std::vector<Setup> setups;
   std::deque<std::vector<uint8_t>> controlAnswers;  // one per control IN transfer
-  std::vector<std::vector<uint8_t>> controlOutPieces;
   std::vector<uint8_t> bulkOut;
   std::deque<std::vector<uint8_t>> bulkInChunks;
   std::vector<std::string> outputPaths;
@@ -99,12 +98,7 @@ class CFakeSimulator : public CSimulatorIpc {
       answering = (block[simblock::kRequestType] & 0x80) != 0;
       return;
     }
-    const uint16_t count = simblock::Get16(pipe + simblock::kPipeCount);
-    if (pipe[simblock::kPipeDirection] == simblock::kHostToDevice) {
-      if (count) controlOutPieces.emplace_back(pipe + simblock::kPipeData,
-                                               pipe + simblock::kPipeData + count);
-      return;
-    }
+    if (pipe[simblock::kPipeDirection] == simblock::kHostToDevice) return;
     // An IN data stage gets the whole answer as its first piece; any further one is empty.
     std::vector<uint8_t> answer;
     if (answering && !controlAnswers.empty()) {

@@ -94,7 +94,6 @@ class CFakeUsbSystem : public CUsbSystem {
   }
 
   QueueList ListLocalQueues(std::vector<PrinterQueue>& out) override {
-    ++listings;
     out = queues;
     return listResult;
   }
@@ -164,7 +163,6 @@ class CFakeUsbSystem : public CUsbSystem {
   DeviceIo bulkReadResult = DeviceIo::kDone;
   QueueList listResult = QueueList::kListed;
   std::vector<PrinterQueue> queues;
-  int listings = 0;
   bool queueOpenFails = false;
   bool startDocFails = false;
   std::vector<std::string> spooler;
