@@ -4,18 +4,20 @@
 
 using namespace simblock;
 
-CFakeKernel::EventObject* CFakeKernel::FindEvent(const std::string& name) {
-  for (auto& event : events_) {
-    if (event->name == name) return event.get();
+namespace {
+template <typename T>
+T* Named(const std::vector<std::unique_ptr<T>>& objects, const std::string& name) {
+  for (auto& object : objects) {
+    if (object->name == name) return object.get();
   }
   return nullptr;
 }
+}  // namespace
+
+CFakeKernel::EventObject* CFakeKernel::FindEvent(const std::string& name) { return Named(events_, name); }
 
 CFakeKernel::MappingObject* CFakeKernel::FindMapping(const std::string& name) {
-  for (auto& mapping : mappings_) {
-    if (mapping->name == name) return mapping.get();
-  }
-  return nullptr;
+  return Named(mappings_, name);
 }
 
 bool CFakeKernel::IsRequest(const std::string& name) const {
