@@ -5,48 +5,13 @@
 using testing::_;
 using testing::Invoke;
 
+namespace {
 std::string VectorText(const AxisVector& v) {
   std::ostringstream text;
   for (int i = 0; i < 6; ++i) text << (i ? "," : "") << v.value[i];
   return text.str();
 }
-
-Journal Concat(std::initializer_list<Journal> parts) {
-  Journal all;
-  for (const Journal& part : parts) all.insert(all.end(), part.begin(), part.end());
-  return all;
-}
-
-bool CJournalBoxes::Ask(const std::string& text, bool informationIcon) {
-  questions.push_back(text);
-  lastQuestionHadIcon = informationIcon;
-  journal_.push_back(std::string("ask: ") + (answer ? "yes" : "no"));
-  return answer;
-}
-
-bool CJournalProgressBox::Open(const std::string& boxText) {
-  open = true;
-  text = boxText;
-  journal_.push_back("box open");
-  return true;
-}
-
-void CJournalProgressBox::Close() {
-  if (open) journal_.push_back("box close");
-  open = false;
-}
-
-void CJournalProgressBox::PumpMessages() {
-  ++pumps;
-  for (int at : cancelAtPumps)
-    if (at == pumps) cancelRequest_ = true;
-}
-
-bool CJournalProgressBox::TakeCancelRequest() {
-  const bool requested = cancelRequest_;
-  cancelRequest_ = false;
-  return requested;
-}
+}  // namespace
 
 PageFixture::PageFixture() {
   // Each reading moves the clock 1 ms, as a real one does: a 100 ms slice leaves over 100 ms.
@@ -90,19 +55,4 @@ PageFixture::PageFixture() {
   }));
   ON_CALL(fake, GetInputState()).WillByDefault(Invoke([this] { return inputWord; }));
   ON_CALL(fake, GetDeviceNameAt(1)).WillByDefault(testing::Return("Varnel HVX-40"));
-}
-
-void PageFixture::ScriptStatus(std::vector<std::pair<uint32_t, uint32_t>> answers) {
-  statusScript.assign(answers.begin(), answers.end());
-}
-
-Journal PageFixture::Entries(std::initializer_list<const char*> words) const {
-  Journal selected;
-  for (const std::string& entry : journal)
-    for (const char* word : words)
-      if (entry.find(word) != std::string::npos) {
-        selected.push_back(entry);
-        break;
-      }
-  return selected;
 }

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "controller/fake_clock.h"
@@ -13,22 +14,26 @@
 
 using Journal = std::vector<std::string>;
 
-std::string VectorText(const AxisVector& v);
-Journal Concat(std::initializer_list<Journal> parts);
+inline Journal Concat(std::initializer_list<Journal> parts) {
+  Journal all;
+  for (const Journal& part : parts) all.insert(all.end(), part.begin(), part.end());
+  return all;
+}
 
-class CJournalBoxes : public IPageBoxes {
- public:
-  explicit CJournalBoxes(Journal& journal) : journal_(journal) {}
-  bool Ask(const std::string& text, bool informationIcon) override;
-  void Inform(const std::string& text) override { journal_.push_back("inform: " + text); }
-  void Tell(const std::string& text) override { journal_.push_back("tell: " + text); }
-
+struct CJournalBoxes : IPageBoxes {
+  explicit CJournalBoxes(Journal& journal) : journal(journal) {}
+  bool Ask(const std::string& text, bool informationIcon) override {
+    questions.push_back(text);
+    lastQuestionHadIcon = informationIcon;
+    journal.push_back(std::string("ask: ") + (answer ? "yes" : "no"));
+    return answer;
+  }
+  void Inform(const std::string& text) override { journal.push_back("inform: " + text); }
+  void Tell(const std::string& text) override { journal.push_back("tell: " + text); }
+  Journal& journal;
   bool answer = true;
   std::vector<std::string> questions;
   bool lastQuestionHadIcon = false;
-
- private:
-  Journal& journal_;
 };
 
 struct CJournalLog : ILogSink {
@@ -37,35 +42,50 @@ struct CJournalLog : ILogSink {
   Journal& journal;
 };
 
-// The progress box. cancelAtPump presses Cancel during the pump with that number (1 = first).
-class CJournalProgressBox : public IProgressBox {
- public:
-  explicit CJournalProgressBox(Journal& journal) : journal_(journal) {}
-  bool Open(const std::string& text) override;
-  void Close() override;
-  void PumpMessages() override;
-  bool TakeCancelRequest() override;
+// cancelAtPumps presses Cancel during the pumps with those numbers (1 = first).
+struct CJournalProgressBox : IProgressBox {
+  explicit CJournalProgressBox(Journal& journal) : journal(journal) {}
+  bool Open(const std::string& boxText) override {
+    open = true;
+    text = boxText;
+    journal.push_back("box open");
+    return true;
+  }
+  void Close() override {
+    if (open) journal.push_back("box close");
+    open = false;
+  }
+  void PumpMessages() override {
+    ++pumps;
+    for (int at : cancelAtPumps) cancelRequest |= at == pumps;
+  }
+  bool TakeCancelRequest() override { return std::exchange(cancelRequest, false); }
   void RefreshPage() override { ++refreshes; }
-
-  bool open = false;
+  Journal& journal;
+  bool open = false, cancelRequest = false;
   std::string text;
-  int pumps = 0;
-  int refreshes = 0;
+  int pumps = 0, refreshes = 0;
   std::vector<int> cancelAtPumps;
-
- private:
-  Journal& journal_;
-  bool cancelRequest_ = false;
 };
 
 class PageFixture : public ::testing::Test {
  protected:
   PageFixture();
-
   // Status answers in turn; the last one repeats.
-  void ScriptStatus(std::vector<std::pair<uint32_t, uint32_t>> answers);
+  void ScriptStatus(std::vector<std::pair<uint32_t, uint32_t>> answers) {
+    statusScript.assign(answers.begin(), answers.end());
+  }
   // The entries of the journal that contain any of the given words.
-  Journal Entries(std::initializer_list<const char*> words) const;
+  Journal Entries(std::initializer_list<const char*> words) const {
+    Journal selected;
+    for (const std::string& entry : journal)
+      for (const char* word : words)
+        if (entry.find(word) != std::string::npos) {
+          selected.push_back(entry);
+          break;
+        }
+    return selected;
+  }
 
   Journal journal;
   testing::NiceMock<CFakeHVXController> fake;
