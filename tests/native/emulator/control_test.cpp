@@ -11,16 +11,12 @@
 
 namespace {
 
-class FakeServerSwitches : public CServerSwitches {
- public:
+struct FakeServerSwitches : CServerSwitches {
   void SetPresent(bool on) override { present_ = on; }
   void SetNoAcknowledge(bool on) override { noAcknowledge_ = on; }
   bool present() const override { return present_; }
   bool noAcknowledge() const override { return noAcknowledge_; }
-
- private:
-  bool present_ = true;
-  bool noAcknowledge_ = false;
+  bool present_ = true, noAcknowledge_ = false;
 };
 
 class ControlTest : public EmulatorTest {
@@ -75,11 +71,9 @@ TEST_F(ControlTest, FaultsAndServerSwitchesAreSetByName) {
 
 TEST_F(ControlTest, PositionAndLoadShapeTheNextMoves) {
   ASSERT_TRUE(Run("position 1000 2000 -300"));
-  int32_t position[6];
-  host_.Position(position);
-  EXPECT_EQ(1000, position[0]);
-  EXPECT_EQ(2000, position[1]);
-  EXPECT_EQ(-300, position[2]);
+  int32_t p[6];
+  host_.Position(p);
+  EXPECT_EQ((std::vector<int32_t>{1000, 2000, -300}), std::vector<int32_t>(p, p + 3));
   EXPECT_FALSE(Run("position 1 2"));
   EXPECT_FALSE(Run("position 1 2 z"));
 

@@ -121,20 +121,7 @@ TEST_F(StatusBoxTest, IdentityIsReadWithTheMachinesBufferSizesAndFailuresShowDas
   EXPECT_EQ("", texts.usbId);
 }
 
-TEST_F(StatusBoxTest, NotConnectedShowsOffLineWithoutTouchingTheMachine) {
-  EXPECT_CALL(fake, GetStatus(_, _)).Times(0);
-  EXPECT_CALL(fake, GetSerialNumber(_, _)).Times(0);
-  connected = false;
-  box.RefreshStatus(&fake, connected);
-  EXPECT_EQ("off line", box.Texts().status);
-  EXPECT_EQ("", box.Texts().deviceName);
-  EXPECT_EQ("---------", box.Texts().serial + box.Texts().firmware + box.Texts().usbId);
-  connected = true;
-  box.RefreshStatus(nullptr, connected);
-  EXPECT_FALSE(connected) << "a missing wrapper counts as no connection";
-}
-
-TEST_F(StatusBoxTest, StartUpShowsOfflineAndLeavesFailedReadsEmpty) {
+TEST_F(StatusBoxTest, NotConnectedShowsOffLineAndStartUpLeavesFailedReadsEmpty) {
   EXPECT_CALL(fake, GetStatus(_, _)).Times(0);
   EXPECT_CALL(fake, GetSerialNumber(_, _)).WillOnce(Return(-1));
   EXPECT_CALL(fake, GetFirmwareVersion(_, _)).WillOnce(Return(-1));
@@ -147,6 +134,16 @@ TEST_F(StatusBoxTest, StartUpShowsOfflineAndLeavesFailedReadsEmpty) {
   unconnected.ShowStartUp(&fake, false);
   EXPECT_EQ("Offline", unconnected.Texts().status);
   EXPECT_EQ("---", unconnected.Texts().deviceName);
+
+  CStatusBox fresh;
+  connected = false;
+  fresh.RefreshStatus(&fake, connected);
+  EXPECT_EQ("off line", fresh.Texts().status);
+  EXPECT_EQ("", fresh.Texts().deviceName);
+  EXPECT_EQ("---------", fresh.Texts().serial + fresh.Texts().firmware + fresh.Texts().usbId);
+  connected = true;
+  box.RefreshStatus(nullptr, connected);
+  EXPECT_FALSE(connected) << "a missing wrapper counts as no connection";
 }
 
 TEST(FirmwareVersionTest, DropsTheFirstCharacterAndPutsAPointAfterTheNext) {
