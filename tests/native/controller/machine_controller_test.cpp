@@ -125,7 +125,7 @@ TEST_F(ControllerTest, DisconnectAfterTheSimulatorLeavesBothClosedOnUsb) {
   EXPECT_EQ(controller.usb().deviceHandle(), kInvalidDeviceHandle);
 }
 
-TEST_F(ControllerTest, AFailedSimulatorWithoutWindowRestoresUsbClosed) {
+TEST_F(ControllerTest, AFailedSimulatorClosesUsbAndStaysSelectedOnlyWithAWindow) {
   ConnectUsb();
   OsHandle device = controller.usb().deviceHandle();
   simulator.mappingExists = false;
@@ -134,11 +134,8 @@ TEST_F(ControllerTest, AFailedSimulatorWithoutWindowRestoresUsbClosed) {
   EXPECT_EQ(controller.transport(), static_cast<CTransport*>(&controller.usb()));
   EXPECT_TRUE(usbSystem.WasClosed(device));
   EXPECT_EQ(controller.usb().deviceHandle(), kInvalidDeviceHandle);
-}
 
-TEST_F(ControllerTest, AFailedSimulatorWithAWindowStaysSelected) {
-  ConnectUsb();
-  simulator.mappingExists = false;
+  ConnectUsb();  // with a window, a failed simulator stays selected
   EXPECT_FALSE(controller.ConnectSimulator(0x1234));
   EXPECT_EQ(&controller.current(), &controller.simulator());
   EXPECT_EQ(controller.usb().deviceHandle(), kInvalidDeviceHandle);

@@ -103,19 +103,14 @@ TEST_F(CurrentWalk, InterfaceKeyMustNameDeviceInstanceAndClass) {
   EXPECT_EQ(Find(), "\\\\?\\link-A");
 }
 
-TEST_F(CurrentWalk, InterfaceWithoutLinkValueGivesThePathSpelledByItsKeyName) {
-  AddPrinterClass("VarnelHVX-40", "7&2f1e0a&0&USB001", kDriver);
-  AddUsbDevice("VID_0B49&PID_064F", "5&1c2d3e&0&1", "7&2f1e0a&0");
-  AddInterface(kClass, InterfaceKey("5&1c2d3e&0&1"), "");
-  EXPECT_EQ(Find(), "\\\\?\\USB#VID_0B49&PID_064F#5&1c2d3e&0&1#" + std::string(kClass));
-}
-
-TEST_F(CurrentWalk, MissingClassOrLinkKeyFindsNothing) {
+TEST_F(CurrentWalk, WithoutALinkValueTheKeyNameSpellsThePathButTheKeysMustExist) {
   AddPrinterClass("VarnelHVX-40", "7&2f1e0a&0&USB001", kDriver);
   AddUsbDevice("VID_0B49&PID_064F", "5&1c2d3e&0&1", "7&2f1e0a&0");
   EXPECT_EQ(Find(), "none");  // no class key at all
   registry.AddKey(kClassesRoot + std::string(kClass) + "\\" + InterfaceKey("5&1c2d3e&0&1"));
   EXPECT_EQ(Find(), "none");  // interface key without its "#" subkey
+  AddInterface(kClass, InterfaceKey("5&1c2d3e&0&1"), "");
+  EXPECT_EQ(Find(), "\\\\?\\USB#VID_0B49&PID_064F#5&1c2d3e&0&1#" + std::string(kClass));
 }
 
 }  // namespace
