@@ -73,7 +73,7 @@ TEST_F(UsbTransportTest, OpenUnderANewNameCarriesTheLockDepthToTheNewMutex) {
   EXPECT_EQ(transport.lockDepth(), 2u);
 }
 
-TEST_F(UsbTransportTest, OpenFailsWhenThePathOrTheDeviceIsMissing) {
+TEST_F(UsbTransportTest, OpenFailsWhenThePathOrTheDeviceIsMissingAndManagesWithoutAMutex) {
   transport.SetDeviceName("Unknown queue");
   EXPECT_FALSE(transport.Open());
   EXPECT_TRUE(system.opened.empty());
@@ -83,6 +83,12 @@ TEST_F(UsbTransportTest, OpenFailsWhenThePathOrTheDeviceIsMissing) {
   EXPECT_FALSE(transport.Open());
   EXPECT_EQ(transport.deviceHandle(), kInvalidDeviceHandle);
   EXPECT_TRUE(system.mutexNames.empty());
+
+  system.unopenablePaths.clear();
+  system.mutexCreationFails = true;  // Open succeeds without a mutex, but no lock is taken
+  EXPECT_TRUE(transport.Open());
+  EXPECT_FALSE(transport.Lock(10000));
+  EXPECT_TRUE(system.waits.empty());
 }
 
 TEST_F(UsbTransportTest, ALostRelockFailsOpenButLeavesTheDeviceOpen) {
@@ -93,13 +99,6 @@ TEST_F(UsbTransportTest, ALostRelockFailsOpenButLeavesTheDeviceOpen) {
   EXPECT_FALSE(transport.Open());
   EXPECT_NE(transport.deviceHandle(), kInvalidDeviceHandle);
   EXPECT_EQ(transport.lockDepth(), 0u);
-}
-
-TEST_F(UsbTransportTest, WithoutAMutexOpenStillSucceedsButNoLockIsTaken) {
-  system.mutexCreationFails = true;
-  OpenMachine();
-  EXPECT_FALSE(transport.Lock(10000));
-  EXPECT_TRUE(system.waits.empty());
 }
 
 TEST_F(UsbTransportTest, CloseForgetsTheDeviceAndKeepsTheLocks) {
@@ -119,15 +118,15 @@ TEST_F(UsbTransportTest, CloseForgetsTheDeviceAndKeepsTheLocks) {
 }
 
 TEST_F(UsbTransportTest, DestructionClosesDeviceAndMutexWithoutReleasingCountedLocks) {
-  std::vector<OsHandle> handles;
+  OsHandle device;
   {
     CUsbPrintTransport local(nullptr, system);
     local.SetDeviceName(kMachine);
     ASSERT_TRUE(local.Open());
     ASSERT_TRUE(local.Lock(10000));
-    handles.push_back(local.deviceHandle());
+    device = local.deviceHandle();
   }
-  EXPECT_TRUE(system.WasClosed(handles[0]));
+  EXPECT_TRUE(system.WasClosed(device));
   EXPECT_EQ(system.closed.size(), 2u);  // the device and the mutex
   EXPECT_TRUE(system.releases.empty());
 }
