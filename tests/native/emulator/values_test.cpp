@@ -4,7 +4,9 @@ namespace {
 
 class ValuesTest : public EmulatorTest {
  protected:
-  Bytes Vector(int32_t first) const { return host_.Words32({static_cast<uint32_t>(first), 2, 3, 4, 5, 6}); }
+  Bytes Vector(int32_t first) const {
+    return host_.Words32({static_cast<uint32_t>(first), 2, 3, 4, 5, 6});
+  }
 };
 
 TEST_F(ValuesTest, IdentityTextsAndCompensationReadBackAsWritten) {
@@ -20,7 +22,8 @@ TEST_F(ValuesTest, IdentityTextsAndCompensationReadBackAsWritten) {
   EXPECT_EQ(record, host_.Query(kCmdGetUserCompensation));
   Bytes other = host_.Query(kCmdGetCompensation2);
   EXPECT_NE(record, other);
-  EXPECT_FALSE(host_.Send(kCmdSetCompensation2, host_.Words32({1, 1, 1, 1, 0, 1})));  // zero denominator
+  // A zero denominator is refused and the old value kept.
+  EXPECT_FALSE(host_.Send(kCmdSetCompensation2, host_.Words32({1, 1, 1, 1, 0, 1})));
   EXPECT_EQ(other, host_.Query(kCmdGetCompensation2));
 }
 

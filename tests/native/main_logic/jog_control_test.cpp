@@ -41,12 +41,8 @@ class JogTest : public testing::Test {
 };
 
 struct JogCase {
-  JogMove move;
-  StepRadios radios;
-  AxisVector from;
-  std::vector<int32_t> to;
-  int speed;
-  const char* line;
+  JogMove move; StepRadios radios; AxisVector from;
+  std::vector<int32_t> to; int speed; const char* line;
 };
 
 }  // namespace
@@ -123,12 +119,16 @@ TEST_F(JogTest, FailuresShowTheirMessageAndLogNothing) {
   EXPECT_EQ(3u, messages.shown.size());
 }
 
-TEST_F(JogTest, ButtonClicksMapToTheirMovesAndTheBButtonsDoNothing) {
-  for (int id : {main_ids::kJogXPlus, main_ids::kJogXMinus, main_ids::kJogYPlus,
-                 main_ids::kJogYMinus, main_ids::kJogZPlus, main_ids::kJogZMinus,
-                 main_ids::kJogAPlus, main_ids::kJogAMinus, main_ids::kJogBPlus,
-                 main_ids::kJogBMinus}) {
-    jog.OnJogButton(id, OneStep());
+TEST_F(JogTest, EachButtonMakesItsMoveAndNamesItsChordAndTheBButtonsDoNeither) {
+  const std::pair<int, const char*> buttons[] = {
+      {main_ids::kJogXPlus, "X+I"}, {main_ids::kJogXMinus, "X+K"}, {main_ids::kJogYPlus, "X+L"},
+      {main_ids::kJogYMinus, "X+J"}, {main_ids::kJogZPlus, "Z+I"}, {main_ids::kJogZMinus, "Z+K"},
+      {main_ids::kJogAPlus, "A+J"}, {main_ids::kJogAMinus, "A+L"}, {main_ids::kJogBPlus, nullptr},
+      {main_ids::kJogBMinus, nullptr}, {main_ids::kStop, nullptr}};
+  for (const auto& button : buttons) {
+    if (button.first != main_ids::kStop) jog.OnJogButton(button.first, OneStep());
+    const char* tip = JogTooltipText(button.first);
+    EXPECT_EQ(std::string(button.second ? button.second : "-"), tip ? tip : "-") << button.first;
   }
   EXPECT_THAT(log.lines, ElementsAre("MoveTools X+", "MoveTools X-", "MoveTools Y+",
                                      "MoveTools Y-", "MoveTools Z+", "MoveTools Z-",
@@ -198,14 +198,4 @@ TEST_F(JogTest, HeldChordStepsOncePerTickWhileTheMachineIsFree) {
       .WillOnce(ReturnStatus(kReady));
   EXPECT_CALL(fake, MoveTo(AxesAre({1010, 2000, -3000}), 100)).Times(2);
   for (int tick = 0; tick < 3; ++tick) jog.RunKeyChords(keys, OneStep());
-}
-
-TEST(JogTooltipTest, EachJogButtonNamesTheChordThatMakesItsMove) {
-  const std::pair<int, const char*> tips[] = {
-      {main_ids::kJogXPlus, "X+I"}, {main_ids::kJogXMinus, "X+K"}, {main_ids::kJogYPlus, "X+L"},
-      {main_ids::kJogYMinus, "X+J"}, {main_ids::kJogZPlus, "Z+I"}, {main_ids::kJogZMinus, "Z+K"},
-      {main_ids::kJogAPlus, "A+J"}, {main_ids::kJogAMinus, "A+L"}};
-  for (const auto& tip : tips) EXPECT_STREQ(tip.second, JogTooltipText(tip.first)) << tip.first;
-  EXPECT_EQ(nullptr, JogTooltipText(main_ids::kJogBPlus));
-  EXPECT_EQ(nullptr, JogTooltipText(main_ids::kStop));
 }

@@ -47,7 +47,8 @@ TEST(MachineReadoutTest, LimitsPositionsAndSpindleShowTheirReadings) {
   ON_CALL(fake, GetSpindleSpeed()).WillByDefault(Return(-1));
   readout.Refresh(fake);
   EXPECT_EQ("---------", limits());
-  EXPECT_EQ("------------", readout.Texts().x + readout.Texts().y + readout.Texts().z + readout.Texts().a);
+  const ReadoutTexts& t = readout.Texts();
+  EXPECT_EQ("------------", t.x + t.y + t.z + t.a);
   EXPECT_EQ("0", readout.Texts().spindleSpeed);
   EXPECT_EQ("---", readout.Texts().spindleCurrent);
 }

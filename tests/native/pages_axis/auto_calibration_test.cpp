@@ -35,7 +35,9 @@ class CMemoryFiles : public CFileStore {
 struct CJournalNotice : CUserNotice {
   explicit CJournalNotice(Journal& journal) : journal(journal) {}
   void Message(const std::string& text) override { journal.push_back("message: " + text); }
-  void FileError(const std::string& path, FileFault) override { journal.push_back("file error: " + path); }
+  void FileError(const std::string& path, FileFault) override {
+    journal.push_back("file error: " + path);
+  }
   Journal& journal;
 };
 
