@@ -132,16 +132,7 @@ TEST_F(MainWindowLogicTest, TickArrivingInsideItsOwnMessageBoxIsDropped) {
   EXPECT_EQ(2u, messages.shown.size()) << "the next tick after the box runs normally";
 }
 
-TEST_F(MainWindowLogicTest, StopFollowsTheConnectedFlag) {
-  logic.Tick(Input(HundredStep()));
-  EXPECT_CALL(fake, StopMotion()).Times(1);
-  logic.OnStop();
-  logic.DeviceManagerClosed(false);
-  logic.OnStop();
-  EXPECT_THAT(log.lines, ElementsAre("Stopped Moving", "DisConnected", "Stopped Moving"));
-}
-
-TEST_F(MainWindowLogicTest, SpindleButtonsReachTheSpindleRules) {
+TEST_F(MainWindowLogicTest, SpindleButtonsReachTheSpindleRulesAndStopFollowsTheConnectedFlag) {
   logic.Tick(Input(HundredStep()));
   ON_CALL(fake, GetInputState()).WillByDefault(Return(0x40));
   ON_CALL(fake, SetSpindleSpeed(_)).WillByDefault(Return(true));
@@ -153,7 +144,12 @@ TEST_F(MainWindowLogicTest, SpindleButtonsReachTheSpindleRules) {
   logic.OnSpindleStep(main_ids::kSpindlePlus);
   logic.OnSpindleStep(main_ids::kSpindleMinus);
   logic.OnSpindleStep(main_ids::kStop);
-  EXPECT_THAT(log.lines, ElementsAre("RotateSpindle +", "RotateSpindle -"));
+  EXPECT_CALL(fake, StopMotion()).Times(1);
+  logic.OnStop();
+  logic.DeviceManagerClosed(false);
+  logic.OnStop();
+  EXPECT_THAT(log.lines, ElementsAre("RotateSpindle +", "RotateSpindle -", "Stopped Moving",
+                                     "DisConnected", "Stopped Moving"));
 }
 
 TEST_F(MainWindowLogicTest, TickShowsItsReadingsInTheirControls) {
