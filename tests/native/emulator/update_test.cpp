@@ -95,6 +95,10 @@ TEST_F(UpdateTest, ReconnectingLeavesUpdateModeOnlyAfterTheInstallation) {
 
 TEST_F(UpdateTest, UpdateModeRefusesMotionSpindleASecondImageAndARestart) {
   EXPECT_FALSE(machine_.OutputFile(path_ + ".missing"));
+  ASSERT_TRUE(HandImage("!mc0;\r\n"));  // outside update mode: a cutting job
+  EXPECT_EQ(1u, machine_.jobsReceived());
+  EXPECT_EQ(path_, machine_.lastJobPath());
+  EXPECT_EQ(2u, host_.ReadStatus().state);
   EnterUpdateMode();
   EXPECT_FALSE(host_.Send(kCmdMoveTo, host_.MoveRecord(1000, 100, 0, 0)));
   EXPECT_FALSE(host_.Send(kCmdSetSpindleSpeed, host_.Words32({7000})));
@@ -103,13 +107,6 @@ TEST_F(UpdateTest, UpdateModeRefusesMotionSpindleASecondImageAndARestart) {
   EXPECT_FALSE(HandImage("RFW image"));
   EnterUpdateMode();
   EXPECT_TRUE(host_.ReadStatus().error());
-}
-
-TEST_F(UpdateTest, FileOutsideUpdateModeIsACuttingJob) {
-  ASSERT_TRUE(HandImage("!mc0;\r\n"));
-  EXPECT_EQ(1u, machine_.jobsReceived());
-  EXPECT_EQ(path_, machine_.lastJobPath());
-  EXPECT_EQ(2u, host_.ReadStatus().state);
 }
 
 }  // namespace

@@ -37,12 +37,6 @@ TEST_F(AgeingRunTest, TwoCyclesWithTheSpindleThenCancelWindsDownAndParks) {
                      "SetSpindleSpeed 0", "position", kToPark, kToPark, kToPark, "box close"}}));
 }
 
-TEST_F(AgeingRunTest, WithoutTheSpindleOnlyTheWindDownSwitchesItOff) {
-  box.cancelAtPumps = {4};
-  Run(false);
-  EXPECT_EQ(Entries({"Spindle"}), Journal{"SetSpindleSpeed 0"});
-}
-
 TEST_F(AgeingRunTest, AStopSeenOnTheWayToTheCornerEndsTheCyclesAndStillParks) {
   ON_CALL(fake, GetStatus(_, _)).WillByDefault([&](uint32_t* s, uint32_t* h) {
     const bool corner = !journal.empty() && journal.back() == kToCorner;
@@ -84,6 +78,7 @@ TEST_F(AgeingRunTest, TheWindDownAndFinalParkCanBeCancelledAgain) {
   box.cancelAtPumps = {4, 5, 9};
   Run(false);
   EXPECT_EQ(Entries({"inform"}).size(), 3u);
+  EXPECT_EQ(Entries({"Spindle"}), Journal{"SetSpindleSpeed 0"}) << "without the spindle: wind-down only";
   EXPECT_EQ(journal.back(), "box close");
 }
 
