@@ -68,33 +68,25 @@ TEST_F(SpindleTest, CheckingWithTheCoverOpenIsRefusedWithItsMessage) {
   }
 }
 
-TEST_F(SpindleTest, OverrideStepsByTenClampedAtAHundred) {
-  SwitchOn();
-  InSequence order;
-  const std::pair<int, int> steps[] = {{50, 60}, {90, 100}, {95, 100}, {100, 100}};
-  for (const auto& step : steps) {
-    EXPECT_CALL(fake, GetSpindleOverride()).WillOnce(Return(step.first));
-    EXPECT_CALL(fake, SetSpindleOverride(step.second));
-  }
-  for (int i = 0; i < 4; ++i) spindle.OnSpeedStep(true, true);
-  EXPECT_THAT(log.lines, ElementsAre("RotateSpindle +", "RotateSpindle +"))
-      << "reaching the top by the clamp logs nothing";
-}
-
-TEST_F(SpindleTest, OverrideStepsDownToZeroThenStops) {
+TEST_F(SpindleTest, OverrideStepsByTenClampedAtAHundredAndStopsBelowZero) {
   SwitchOn();
   {
     InSequence order;
-    EXPECT_CALL(fake, GetSpindleOverride()).WillOnce(Return(60));
-    EXPECT_CALL(fake, SetSpindleOverride(50));
-    EXPECT_CALL(fake, GetSpindleOverride()).WillOnce(Return(5));
-    EXPECT_CALL(fake, SetSpindleOverride(0));
+    const std::pair<int, int> steps[] = {{50, 60},   {90, 100}, {95, 100},
+                                         {100, 100}, {60, 50},  {5, 0}};
+    for (const auto& step : steps) {
+      EXPECT_CALL(fake, GetSpindleOverride()).WillOnce(Return(step.first));
+      EXPECT_CALL(fake, SetSpindleOverride(step.second));
+    }
     EXPECT_CALL(fake, GetSpindleOverride()).WillOnce(Return(0));
     EXPECT_CALL(fake, StopMotion());
     EXPECT_CALL(fake, SetSpindleSpeed(0));
   }
+  for (int i = 0; i < 4; ++i) spindle.OnSpeedStep(true, true);
   for (int i = 0; i < 3; ++i) spindle.OnSpeedStep(false, true);
-  EXPECT_THAT(log.lines, ElementsAre("RotateSpindle -", "RotateSpindle -", "Stopped Moving"));
+  // reaching the top by the clamp logs nothing
+  EXPECT_THAT(log.lines, ElementsAre("RotateSpindle +", "RotateSpindle +", "RotateSpindle -",
+                                     "RotateSpindle -", "Stopped Moving"));
   ExpectOff();
 }
 
