@@ -4,6 +4,7 @@
 #include <fstream>
 #include <map>
 
+#include "support/temp_path.h"
 #include "control_channel.h"
 #include "machine_host.h"
 #include "sim_options.h"
@@ -35,7 +36,7 @@ class ControlTest : public EmulatorTest {
     }
     return values;
   }
-  std::string path_ = ::testing::TempDir() + "hvx40sim dump.txt";  // a blank in the path
+  std::string path_ = TestTempPath("hvx40sim dump.txt");  // a blank in the path
   FakeServerSwitches server_;
   CControlChannel channel_;
 };

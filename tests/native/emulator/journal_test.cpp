@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <fstream>
 
+#include "support/temp_path.h"
 #include "machine_host.h"
 
 namespace {
@@ -21,8 +22,8 @@ class JournalTest : public EmulatorTest {
     for (std::string line; std::getline(in, line);) lines.push_back(line);
     return lines;
   }
-  std::string path_ = ::testing::TempDir() + "hvx40sim_journal.txt";
-  std::string file_ = ::testing::TempDir() + "hvx40sim journal job.prn";
+  std::string path_ = TestTempPath("hvx40sim_journal.txt");
+  std::string file_ = TestTempPath("hvx40sim journal job.prn");
 };
 
 TEST_F(JournalTest, ControlTransfersAreWrittenAsTheyArrive) {

@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <fstream>
 
+#include "support/temp_path.h"
 #include "machine_host.h"
 
 namespace {
@@ -26,7 +27,7 @@ class UpdateTest : public EmulatorTest {
     }
     return seen;
   }
-  std::string path_ = ::testing::TempDir() + "hvx40sim_update_image.rfw";
+  std::string path_ = TestTempPath("hvx40sim_update_image.rfw");
 };
 
 TEST_F(UpdateTest, GoodImageRunsThroughAllPhasesToFinished) {
