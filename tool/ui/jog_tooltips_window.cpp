@@ -7,9 +7,9 @@ namespace {
 
 // The hidden rotary and B buttons get tools as well, so that they explain themselves should they
 // ever be shown; the B buttons simply have no text.
-const int kJogButtons[] = {main_ids::kJogXPlus, main_ids::kJogXMinus, main_ids::kJogYPlus,
-                           main_ids::kJogYMinus, main_ids::kJogZPlus, main_ids::kJogZMinus,
-                           main_ids::kJogAPlus, main_ids::kJogAMinus};
+const int kJogButtons[] = {IDC_MAIN_JOG_X_PLUS, IDC_MAIN_JOG_X_MINUS, IDC_MAIN_JOG_Y_PLUS,
+                           IDC_MAIN_JOG_Y_MINUS, IDC_MAIN_JOG_Z_PLUS, IDC_MAIN_JOG_Z_MINUS,
+                           IDC_MAIN_JOG_A_PLUS, IDC_MAIN_JOG_A_MINUS};
 
 void AddTool(HWND tooltip, HWND dialog, HWND button) {
   TOOLINFOA tool{};

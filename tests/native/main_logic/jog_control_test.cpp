@@ -121,12 +121,12 @@ TEST_F(JogTest, FailuresShowTheirMessageAndLogNothing) {
 
 TEST_F(JogTest, EachButtonMakesItsMoveAndNamesItsChordAndTheBButtonsDoNeither) {
   const std::pair<int, const char*> buttons[] = {
-      {main_ids::kJogXPlus, "X+I"}, {main_ids::kJogXMinus, "X+K"}, {main_ids::kJogYPlus, "X+L"},
-      {main_ids::kJogYMinus, "X+J"}, {main_ids::kJogZPlus, "Z+I"}, {main_ids::kJogZMinus, "Z+K"},
-      {main_ids::kJogAPlus, "A+J"}, {main_ids::kJogAMinus, "A+L"}, {main_ids::kJogBPlus, nullptr},
-      {main_ids::kJogBMinus, nullptr}, {main_ids::kStop, nullptr}};
+      {IDC_MAIN_JOG_X_PLUS, "X+I"}, {IDC_MAIN_JOG_X_MINUS, "X+K"}, {IDC_MAIN_JOG_Y_PLUS, "X+L"},
+      {IDC_MAIN_JOG_Y_MINUS, "X+J"}, {IDC_MAIN_JOG_Z_PLUS, "Z+I"}, {IDC_MAIN_JOG_Z_MINUS, "Z+K"},
+      {IDC_MAIN_JOG_A_PLUS, "A+J"}, {IDC_MAIN_JOG_A_MINUS, "A+L"}, {IDC_MAIN_JOG_B_PLUS, nullptr},
+      {IDC_MAIN_JOG_B_MINUS, nullptr}, {IDC_MAIN_STOP, nullptr}};
   for (const auto& button : buttons) {
-    if (button.first != main_ids::kStop) jog.OnJogButton(button.first, OneStep());
+    if (button.first != IDC_MAIN_STOP) jog.OnJogButton(button.first, OneStep());
     const char* tip = JogTooltipText(button.first);
     EXPECT_EQ(std::string(button.second ? button.second : "-"), tip ? tip : "-") << button.first;
   }
@@ -162,7 +162,7 @@ TEST_F(JogTest, NoHoldInStepModesOrWhileTheMachineMovesAndClicksAreInertInSpeedM
   jog.RunContinuous(HighSpeed(), With(2, kHeld));
   EXPECT_FALSE(jog.StepMode());
   EXPECT_CALL(fake, GetStatus(_, _)).Times(0);
-  jog.OnJogButton(main_ids::kJogXPlus, HighSpeed());
+  jog.OnJogButton(IDC_MAIN_JOG_X_PLUS, HighSpeed());
   EXPECT_THAT(log.lines, IsEmpty());
 }
 

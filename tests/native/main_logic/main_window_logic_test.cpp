@@ -141,9 +141,9 @@ TEST_F(MainWindowLogicTest, SpindleButtonsReachTheSpindleRulesAndStopFollowsTheC
   EXPECT_CALL(fake, GetSpindleOverride()).WillRepeatedly(Return(40));
   EXPECT_CALL(fake, SetSpindleOverride(50));
   EXPECT_CALL(fake, SetSpindleOverride(30));
-  logic.OnSpindleStep(main_ids::kSpindlePlus);
-  logic.OnSpindleStep(main_ids::kSpindleMinus);
-  logic.OnSpindleStep(main_ids::kStop);
+  logic.OnSpindleStep(IDC_MAIN_SPINDLE_UP);
+  logic.OnSpindleStep(IDC_MAIN_SPINDLE_DOWN);
+  logic.OnSpindleStep(IDC_MAIN_STOP);
   EXPECT_CALL(fake, StopMotion()).Times(1);
   logic.OnStop();
   logic.DeviceManagerClosed(false);

@@ -36,7 +36,7 @@ TEST_F(StepRadioTest, AClickRightAfterChoosingASpeedModeMovesNothing) {
   EXPECT_CALL(fake, MoveTo(_, _)).Times(0);
   for (const StepRadios& speed : {LowSpeed(), HighSpeed()}) {
     logic.OnStepRadioClicked(speed);
-    logic.OnJogButton(main_ids::kJogXPlus, speed);
+    logic.OnJogButton(IDC_MAIN_JOG_X_PLUS, speed);
   }
   EXPECT_TRUE(log.lines.empty());
 }
@@ -47,7 +47,7 @@ TEST_F(StepRadioTest, ChoosingAStepModeAgainMakesClicksStepAtOnce) {
   logic.OnStepRadioClicked(HighSpeed());
   logic.OnStepRadioClicked(TenStep());
   EXPECT_CALL(fake, MoveTo(_, 100)).WillOnce(Return(true));
-  logic.OnJogButton(main_ids::kJogXPlus, TenStep());
+  logic.OnJogButton(IDC_MAIN_JOG_X_PLUS, TenStep());
   EXPECT_EQ(std::vector<std::string>{"MoveTools X+"}, log.lines);
 }
 

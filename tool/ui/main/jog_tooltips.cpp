@@ -5,14 +5,14 @@
 const char* JogTooltipText(int controlId) {
   // Each button names the chord that really makes its move.
   switch (controlId) {
-    case main_ids::kJogXPlus: return "X+I";
-    case main_ids::kJogXMinus: return "X+K";
-    case main_ids::kJogYPlus: return "X+L";
-    case main_ids::kJogYMinus: return "X+J";
-    case main_ids::kJogZPlus: return "Z+I";
-    case main_ids::kJogZMinus: return "Z+K";
-    case main_ids::kJogAPlus: return "A+J";
-    case main_ids::kJogAMinus: return "A+L";
+    case IDC_MAIN_JOG_X_PLUS: return "X+I";
+    case IDC_MAIN_JOG_X_MINUS: return "X+K";
+    case IDC_MAIN_JOG_Y_PLUS: return "X+L";
+    case IDC_MAIN_JOG_Y_MINUS: return "X+J";
+    case IDC_MAIN_JOG_Z_PLUS: return "Z+I";
+    case IDC_MAIN_JOG_Z_MINUS: return "Z+K";
+    case IDC_MAIN_JOG_A_PLUS: return "A+J";
+    case IDC_MAIN_JOG_A_MINUS: return "A+L";
     default: return nullptr;
   }
 }

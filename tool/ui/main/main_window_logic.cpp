@@ -54,24 +54,31 @@ void CMainWindowLogic::OnJogButton(int controlId, const StepRadios& radios) {
 void CMainWindowLogic::OnSpindleBox(bool nowChecked) { m_spindle.OnBoxClicked(nowChecked); }
 
 void CMainWindowLogic::OnSpindleStep(int controlId) {
-  if (controlId == main_ids::kSpindlePlus) m_spindle.OnSpeedStep(true, m_connected);
-  if (controlId == main_ids::kSpindleMinus) m_spindle.OnSpeedStep(false, m_connected);
+  if (controlId == IDC_MAIN_SPINDLE_UP) m_spindle.OnSpeedStep(true, m_connected);
+  if (controlId == IDC_MAIN_SPINDLE_DOWN) m_spindle.OnSpeedStep(false, m_connected);
 }
 
 void CMainWindowLogic::OnStop() { m_spindle.Stop(m_connected); }
 
 std::vector<ControlText> CMainWindowLogic::FieldTexts() const {
-  using namespace main_ids;
   const StatusTexts& status = m_status.Texts();
   const ReadoutTexts& readout = m_readout.Texts();
   return {
-      {kDeviceNameField, status.deviceName}, {kSerialEdit, status.serial},
-      {kStatusEdit, status.status},         {kFirmwareEdit, status.firmware},
-      {kUsbIdEdit, status.usbId},           {kCoverText, status.cover},
-      {kXLimitText, readout.xLimit},        {kYLimitText, readout.yLimit},
-      {kZLimitText, readout.zLimit},        {kXEdit, readout.x},
-      {kYEdit, readout.y},                  {kZEdit, readout.z},
-      {kAEdit, readout.a},                  {kSpindleSpeedEdit, readout.spindleSpeed},
-      {kSpindleCurrentEdit, readout.spindleCurrent}, {kSpindleLabel, m_spindle.Label()},
+      {IDC_MAIN_DEVICE_NAME, status.deviceName},
+      {IDC_MAIN_SERIAL, status.serial},
+      {IDC_MAIN_STATUS, status.status},
+      {IDC_MAIN_FIRMWARE, status.firmware},
+      {IDC_MAIN_USB_ID, status.usbId},
+      {IDC_MAIN_COVER, status.cover},
+      {IDC_MAIN_X_LIMIT, readout.xLimit},
+      {IDC_MAIN_Y_LIMIT, readout.yLimit},
+      {IDC_MAIN_Z_LIMIT, readout.zLimit},
+      {IDC_MAIN_POS_X, readout.x},
+      {IDC_MAIN_POS_Y, readout.y},
+      {IDC_MAIN_POS_Z, readout.z},
+      {IDC_MAIN_POS_A, readout.a},
+      {IDC_MAIN_SPINDLE_SPEED, readout.spindleSpeed},
+      {IDC_MAIN_SPINDLE_CURRENT, readout.spindleCurrent},
+      {IDC_MAIN_SPINDLE_STATE, m_spindle.Label()},
   };
 }
