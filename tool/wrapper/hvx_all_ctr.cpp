@@ -22,6 +22,11 @@ CHVXAllCtr::CHVXAllCtr(CToolPlatform& platform) : platform_(platform) {
 
 CHVXAllCtr::CHVXAllCtr(CToolPlatform& platform, bool /*deferLoading*/) : platform_(platform) {}
 
+CHVXAllCtr::CHVXAllCtr(CToolPlatform& platform, const std::string& installedLibrary)
+    : platform_(platform), libraryPath_(installedLibrary), ownsLibraryFile_(false) {
+  loadController();
+}
+
 bool CHVXAllCtr::AllTablesBound() const {
   return service_ && control_ && connect_ && remoteControl_ && remoteService_;
 }
@@ -107,7 +112,7 @@ void CHVXAllCtr::ClearFields() {
 void CHVXAllCtr::Unload() {
   if (connect_ != nullptr) connect_->Disconnect();
   if (module_ != nullptr) platform_.loader.Free(module_);
-  if (!libraryPath_.empty()) {
+  if (ownsLibraryFile_ && !libraryPath_.empty()) {
     FileFault fault = platform_.files.Remove(libraryPath_);
     if (fault != FileFault::kNone && fault != FileFault::kNotFound) {
       platform_.notice.FileError(libraryPath_, fault);

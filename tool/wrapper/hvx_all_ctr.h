@@ -22,12 +22,16 @@ class CHVXAllCtr : public CHVXController {
   explicit CHVXAllCtr(CToolPlatform& platform);
   // An empty wrapper that does not touch the library until extractController is called.
   CHVXAllCtr(CToolPlatform& platform, bool deferLoading);
+  // Loads the library installed at that full path (the console program's, beside it) instead of
+  // writing one out; the file is the installation's and stays when the wrapper unloads.
+  CHVXAllCtr(CToolPlatform& platform, const std::string& installedLibrary);
   ~CHVXAllCtr() override {}
 
   int extractController();
   int loadController();
   const std::string& LibraryPath() const { return libraryPath_; }
   bool IsLoaded() const { return module_ != nullptr; }
+  bool IsBound() const { return AllTablesBound(); }
 
   void Unload() override;
   bool OutputBuffer(const void* data, int length, const char* jobName) override;
@@ -184,6 +188,7 @@ class CHVXAllCtr : public CHVXController {
   CToolPlatform& platform_;
   void* module_ = nullptr;
   std::string libraryPath_;
+  bool ownsLibraryFile_ = true;
   CHVX40ServiceAPI* service_ = nullptr;
   CHVX40ControlAPI* control_ = nullptr;
   CRemoteConnectAPI* connect_ = nullptr;

@@ -29,18 +29,20 @@ void RunSeries(int first, int last, Step step) {
 
 }  // namespace
 
-void CParameterClear::ClearAll() {
-  if (!boxes_.Ask(kClearAllQuestion, true)) return;
+bool CParameterClear::ClearAll() {
+  if (!boxes_.Ask(kClearAllQuestion, true)) return false;
   const bool cleared = OnCurrentController(
       source_, false, [](CHVXController& c) { return c.ClearAllParameters(); });
   log_.AddLog(cleared ? kClearedAllText : kClearAllFailedText);
+  return cleared;
 }
 
-void CParameterClear::ClearUser() {
-  if (!boxes_.Ask(kClearUserQuestion, true)) return;
+bool CParameterClear::ClearUser() {
+  if (!boxes_.Ask(kClearUserQuestion, true)) return false;
   const bool cleared = OnCurrentController(
       source_, false, [this](CHVXController& c) { return RunUserSteps(c); });
   log_.AddLog(cleared ? kClearedUserText : kClearUserFailedText);
+  return cleared;
 }
 
 bool CParameterClear::RunUserSteps(CHVXController& c) {

@@ -28,13 +28,13 @@ class CBusyScope {
 
 // The file is created before the machine is asked, so that an unwritable path is reported
 // before the transfer; when the machine then delivers nothing the file stays empty.
-void CParameterTransfer::Get() {
+bool CParameterTransfer::Get() {
   std::string path;
-  if (!fileBoxes_.AskSavePath(kParameterFilter, "", path)) return;
+  if (!fileBoxes_.AskSavePath(kParameterFilter, "", path)) return false;
   FileFault fault = files_.Write(path, nullptr, 0);
   if (fault != FileFault::kNone) {
     fileBoxes_.ShowFileError(path, fault);
-    return;
+    return false;
   }
   CBusyScope busy(cursor_);
   std::vector<uint8_t> area(kAreaLimit);
@@ -43,40 +43,42 @@ void CParameterTransfer::Get() {
   });
   if (count <= 0 || count > kAreaLimit) {
     log_.AddLog(kGetFailedText);
-    return;
+    return false;
   }
   fault = files_.Write(path, area.data(), static_cast<size_t>(count));
   if (fault != FileFault::kNone) {
     fileBoxes_.ShowFileError(path, fault);
-    return;
+    return false;
   }
   log_.AddLog(kSavedText);
+  return true;
 }
 
 // An image longer than the area limit is not a parameter image of this machine; sending its
 // first 10000 bytes would overwrite the machine's parameters with a cut copy, so it is refused.
-void CParameterTransfer::Put() {
+bool CParameterTransfer::Put() {
   std::string path;
-  if (!fileBoxes_.AskOpenPath(kParameterFilter, path)) return;
+  if (!fileBoxes_.AskOpenPath(kParameterFilter, path)) return false;
   std::vector<uint8_t> image;
   bool longer = false;
   const FileFault fault = files_.ReadPrefix(path, kAreaLimit, image, longer);
   if (fault != FileFault::kNone) {
     fileBoxes_.ShowFileError(path, fault);
-    return;
+    return false;
   }
   if (longer) {
     log_.AddLog(kPutFailedText);
     boxes_.Tell(kFileTooLongText);
-    return;
+    return false;
   }
   CBusyScope busy(cursor_);
   if (!Send(image)) {
     log_.AddLog(kPutFailedText);
-    return;
+    return false;
   }
   log_.AddLog(kPutText);
   boxes_.Inform(kPutNoticeText);
+  return true;
 }
 
 bool CParameterTransfer::Send(const std::vector<uint8_t>& image) {

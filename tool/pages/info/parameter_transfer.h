@@ -27,8 +27,9 @@ class CParameterTransfer {
       : source_(source), fileBoxes_(fileBoxes), files_(files), boxes_(boxes), log_(log),
         cursor_(cursor) {}
 
-  void Get();
-  void Put();
+  // Each is true when the transfer was done: the file written, or the machine took the image.
+  bool Get();
+  bool Put();
 
  private:
   // Sends the image; false when the machine refused it.

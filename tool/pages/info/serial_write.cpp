@@ -2,20 +2,22 @@
 
 #include "current_controller.h"
 
+const char kSerialLengthText[] = "Serial Number should be 7 letters";
+
 namespace {
 
-const char kSerialLengthText[] = "Serial Number should be 7 letters";
 const char kWrittenText[] = "Write the serial";
 const char kWriteFailedText[] = "Failed to write the serial";
 
 }  // namespace
 
-void CSerialWrite::Write(const std::string& serial) {
+bool CSerialWrite::Write(const std::string& serial) {
   if (serial.size() != kSerialLength) {
     boxes_.Tell(kSerialLengthText);
-    return;
+    return false;
   }
   const bool written = OnCurrentController(
       source_, false, [&](CHVXController& c) { return c.SetSerialNumber(serial.c_str()); });
   log_.AddLog(written ? kWrittenText : kWriteFailedText);
+  return written;
 }

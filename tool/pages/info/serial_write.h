@@ -6,6 +6,8 @@
 #include "../../ui/main/window_seams.h"
 #include "../common/page_seams.h"
 
+extern const char kSerialLengthText[];  // "Serial Number should be 7 letters"
+
 class CSerialWrite {
  public:
   static constexpr size_t kSerialLength = 7;
@@ -13,8 +15,9 @@ class CSerialWrite {
   CSerialWrite(ControllerSource source, IPageBoxes& boxes, ILogSink& log)
       : source_(source), boxes_(boxes), log_(log) {}
 
-  // Any seven bytes are written as they stand; only the length is checked.
-  void Write(const std::string& serial);
+  // Any seven bytes are written as they stand; only the length is checked. True when the
+  // machine took the serial number.
+  bool Write(const std::string& serial);
 
  private:
   ControllerSource source_;

@@ -6,9 +6,10 @@
 
 #include "current_controller.h"
 
+const char kReportFailedText[] = "Failed to get system report";
+
 namespace {
 
-const char kReportFailedText[] = "Failed to get system report";
 const char kInitializingMark[] = "\n -- THIS REPORT IS IN INITIALIZING -- ";
 const char kOpenedReportText[] = "Opened report";
 

@@ -26,6 +26,8 @@ class IReportViewer {
   virtual void Show(const std::string& text) = 0;
 };
 
+extern const char kReportFailedText[];  // "Failed to get system report"
+
 class CSystemReport {
  public:
   // The report is fetched into a buffer of this size; a longer one is refused by the library.

@@ -21,26 +21,27 @@ const int kProgressBeforeSending = 10;
 
 }  // namespace
 
-void CFirmwareUpgrade::Run(const std::string& firmwarePath) {
+bool CFirmwareUpgrade::Run(const std::string& firmwarePath) {
   if (firmwarePath.empty()) {
     s_.boxes.Tell(kSelectFileText);
-    return;
+    return false;
   }
-  if (!PrepareMachine()) return;
+  if (!PrepareMachine()) return false;
   OpenBox();
   s_.reload.Reload();
   s_.box.SetProgress(kProgressBeforeSending);
   s_.box.PumpMessages();
   if (!sender_.SendDataFile(firmwarePath)) {
     Fail();
-    return;
+    return false;
   }
   CUpdateFollower follower(s_.machine, s_.clock);
   if (follower.Follow(s_.box) == UpdateResult::kUpdated) {
     Succeed();
-  } else {
-    Fail();
+    return true;
   }
+  Fail();
+  return false;
 }
 
 bool CFirmwareUpgrade::PrepareMachine() {

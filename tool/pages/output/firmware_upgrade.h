@@ -33,7 +33,8 @@ class CFirmwareUpgrade {
   explicit CFirmwareUpgrade(const UpgradeSeams& seams)
       : s_(seams), sender_(seams.machine, seams.boxes, seams.log) {}
 
-  void Run(const std::string& firmwarePath);
+  // True only when the machine confirmed the installation ("Success to update.").
+  bool Run(const std::string& firmwarePath);
 
  private:
   // Puts the machine into update mode unless it already waits for an image there; false (the
