@@ -177,6 +177,29 @@ TEST_F(WrapperBinding, UnloadDisconnectsFreesDeletesAndClears) {
   EXPECT_TRUE(notice.fileErrors.empty());
 }
 
+// The console program's wrapper: the library installed beside the program is loaded from there,
+// nothing is written to the temporary folder, and the installation's file survives the unload.
+TEST_F(WrapperBinding, AnInstalledLibraryIsLoadedWhereItLiesAndKeptAtUnload) {
+  const std::string installed = scratch.WinPath() + "\\HVX40ServiceAPI.dll";
+  WriteHost(installed, {1, 2, 3});
+  CHVXAllCtr wrapper(platform, installed);
+  EXPECT_EQ(std::vector<std::string>{installed}, loader.loadedPaths);
+  EXPECT_TRUE(wrapper.IsBound());
+  EXPECT_EQ(std::vector<std::string>{"Varnel HVX-40"}, g_fakeLibrary.connect.connected);
+  EXPECT_FALSE(files.Exists(LibraryFile())) << "a library was written out";
+  wrapper.Unload();
+  EXPECT_EQ(0, loader.loadedCount);
+  EXPECT_TRUE(files.Exists(installed)) << "the installed library was deleted";
+  EXPECT_TRUE(notice.messages.empty());
+
+  loader.missingExports.insert("GetHVX40ServiceAPI");
+  CHVXAllCtr partial(platform, installed);
+  EXPECT_FALSE(partial.IsBound());
+  EXPECT_EQ(std::vector<std::string>{"Not get DLL func"}, notice.messages);
+  partial.Unload();
+  EXPECT_TRUE(files.Exists(installed));
+}
+
 TEST_F(WrapperBinding, TwoCopiesShareOneFileAndTheFirstToEndCannotDeleteIt) {
   CHVXAllCtr first(platform);
   CHVXAllCtr second(platform);

@@ -32,8 +32,8 @@ class ParameterClearTest : public InfoPageFixture {
 
 TEST_F(ParameterClearTest, ClearAllAsksAndLogsTheOutcome) {
   EXPECT_CALL(fake, ClearAllParameters()).WillOnce(Return(true)).WillOnce(Return(false));
-  clear.ClearAll();
-  clear.ClearAll();
+  EXPECT_TRUE(clear.ClearAll());
+  EXPECT_FALSE(clear.ClearAll());
   EXPECT_EQ(journal,
             (Journal{"ask(i): Do you really want to clear all parameter?",
                      "log: Cleared all parameter.\r\nRestart the machine. Then all parameters "
@@ -46,8 +46,8 @@ TEST_F(ParameterClearTest, AnsweringNoSendsAndLogsNothing) {
   windows.answer = false;
   EXPECT_CALL(fake, ClearAllParameters()).Times(0);
   EXPECT_CALL(fake, SetShortCode(_)).Times(0);
-  clear.ClearAll();
-  clear.ClearUser();
+  EXPECT_FALSE(clear.ClearAll());
+  EXPECT_FALSE(clear.ClearUser());
   EXPECT_EQ(journal, (Journal{"ask(i): Do you really want to clear all parameter?",
                               "ask(i): Do you really want to clear user parameters?"}));
 }
@@ -69,7 +69,7 @@ TEST_F(ParameterClearTest, ClearUserRunsEveryStepInOrder) {
     EXPECT_CALL(fake, SetUserCompensation(0, 0, 0)).WillOnce(Return(1));
     EXPECT_CALL(fake, SetBytePair_0FFD(1, 1)).WillOnce(Return(true));
   }
-  clear.ClearUser();
+  EXPECT_TRUE(clear.ClearUser());
   EXPECT_EQ(journal.back(),
             "log: Cleared user parameters\r\nRestart the machine. Then those parameters are rest.");
 }
@@ -96,14 +96,14 @@ TEST_F(ParameterClearTest, ARefusedRequiredStepStopsTheClear) {
   EXPECT_CALL(fake, SetVector_3335(_)).WillOnce(Return(0));
   EXPECT_CALL(fake, SetWorkCoordinate(_, _)).Times(0);
   EXPECT_CALL(fake, SetBytePair_0FFD(_, _)).Times(0);
-  clear.ClearUser();
+  EXPECT_FALSE(clear.ClearUser());
   EXPECT_EQ(journal.back(), "log: Failed to clear user's parameters");
 }
 
 TEST_F(ParameterClearTest, ARefusedLastStepFailsTheClear) {
   AcceptAllUserSteps();
   EXPECT_CALL(fake, SetBytePair_0FFD(1, 1)).WillOnce(Return(false));
-  clear.ClearUser();
+  EXPECT_FALSE(clear.ClearUser());
   EXPECT_EQ(journal.back(), "log: Failed to clear user's parameters");
 }
 
@@ -115,7 +115,11 @@ class SerialWriteTest : public InfoPageFixture {
 TEST_F(SerialWriteTest, OnlySevenCharactersAreWrittenAsTyped) {
   EXPECT_CALL(fake, SetSerialNumber(StrEq("1234567"))).WillOnce(Return(true));
   EXPECT_CALL(fake, SetSerialNumber(StrEq("ab C-d!"))).WillOnce(Return(false));
-  for (const char* text : {"HVX123", "HVX12345", "", "1234567", "ab C-d!"}) serial.Write(text);
+  std::vector<bool> written;
+  for (const char* text : {"HVX123", "HVX12345", "", "1234567", "ab C-d!"}) {
+    written.push_back(serial.Write(text));
+  }
+  EXPECT_EQ(written, (std::vector<bool>{false, false, false, true, false}));
   EXPECT_EQ(journal, (Journal{"tell: Serial Number should be 7 letters",
                               "tell: Serial Number should be 7 letters",
                               "tell: Serial Number should be 7 letters", "log: Write the serial",

@@ -79,10 +79,11 @@ class FirmwareUpgradeTest : public InfoPageFixture {
     return total;
   }
 
-  void Run(const std::string& path = "C:\\fw\\hvx.rfw") {
+  // The installation's answer: true only for the confirmed ending.
+  bool Run(const std::string& path = "C:\\fw\\hvx.rfw") {
     CFirmwareUpgrade upgrade(UpgradeSeams{CurrentController, machine, windows, windows, clock, reload,
                                           windows});
-    upgrade.Run(path);
+    return upgrade.Run(path);
   }
 
   Fake* oldWrapper = nullptr;
@@ -96,7 +97,7 @@ class FirmwareUpgradeTest : public InfoPageFixture {
 };
 
 TEST_F(FirmwareUpgradeTest, InstallsAndFollowsTheProgressToTheEnd) {
-  Run();
+  EXPECT_TRUE(Run());
   EXPECT_EQ(journal,
             (Journal{"enter update mode 0",
                      "box open: Installing firmware...\r\nDo not switch off the power or\r\n"
@@ -126,10 +127,10 @@ TEST_F(FirmwareUpgradeTest, AMachineInAnotherUpdatePhaseIsAskedToEnterUpdateMode
 }
 
 TEST_F(FirmwareUpgradeTest, RefusalsBeforeTheInstallationLeaveMachineAndLibraryAlone) {
-  Run("");
+  EXPECT_FALSE(Run(""));
   ON_CALL(*oldWrapper, GetStatus(_, _)).WillByDefault(hvxtest::ReturnStatusNotRead());
   EXPECT_CALL(*oldWrapper, EnterUpdateMode(_)).Times(0);
-  Run();
+  EXPECT_FALSE(Run());
   EXPECT_EQ(journal, (Journal{"tell: Select the file address.",
                               "tell: getting system status was failed"}));
   EXPECT_EQ(CurrentController(), oldWrapper);
@@ -137,7 +138,7 @@ TEST_F(FirmwareUpgradeTest, RefusalsBeforeTheInstallationLeaveMachineAndLibraryA
 
 TEST_F(FirmwareUpgradeTest, ARefusedUpdateModeStopsBeforeTheBox) {
   EXPECT_CALL(*oldWrapper, EnterUpdateMode(0)).WillOnce(Return(false));
-  Run();
+  EXPECT_FALSE(Run());
   EXPECT_EQ(journal,
             (Journal{"tell: Failed to enter updatemode\r\nRestart HVX-40 and try it again."}));
   EXPECT_TRUE(clock.sleeps.empty());
@@ -146,7 +147,7 @@ TEST_F(FirmwareUpgradeTest, ARefusedUpdateModeStopsBeforeTheBox) {
 
 TEST_F(FirmwareUpgradeTest, AnUpdateErrorEndsInFailureAndLeavesTheToolWithoutAWrapper) {
   updateStatus = {{Updating(2, 10), 0}, {Updating(9, 40), 0}};
-  Run();
+  EXPECT_FALSE(Run());
   const Journal ending(journal.end() - 7, journal.end());
   EXPECT_EQ(ending, (Journal{"status", "bar 25", "status", "bar 55",
                              "tell: Failed to update.\nPlease restart HVX-40.", "unload new",

@@ -32,7 +32,7 @@ TEST_F(ParameterTransferTest, GetSavesTheDeliveredBytesUnchanged) {
   const std::vector<uint8_t> area = Pattern(2048);
   windows.chosenPath = "C:\\p\\machine.prm";
   EXPECT_CALL(fake, GetParameters(_, 10000)).WillOnce(DeliverArea(area));
-  transfer.Get();
+  EXPECT_TRUE(transfer.Get());
   EXPECT_EQ(files.files["C:\\p\\machine.prm"], area);
   EXPECT_EQ(windows.lastFilter, "all *.*|*.*||");
   EXPECT_EQ(windows.lastDefaultExtension, "");
@@ -43,15 +43,15 @@ TEST_F(ParameterTransferTest, GetSavesTheDeliveredBytesUnchanged) {
 
 TEST_F(ParameterTransferTest, GetStopsBeforeTheMachineWithoutAFileAndAFailureLeavesItEmpty) {
   EXPECT_CALL(fake, GetParameters(_, _)).WillOnce(Return(-1));  // only for the last Get
-  transfer.Get();
+  EXPECT_FALSE(transfer.Get());
   windows.chosenPath = "Z:\\ro.prm";
   files.failing.push_back("Z:\\ro.prm");
-  transfer.Get();
+  EXPECT_FALSE(transfer.Get());
   EXPECT_EQ(journal, (Journal{"save box", "save box", "file error: Z:\\ro.prm"}));
 
   windows.chosenPath = "p.prm";
   files.files["p.prm"] = Pattern(10);
-  transfer.Get();
+  EXPECT_FALSE(transfer.Get());
   EXPECT_TRUE(files.files["p.prm"].empty());
   EXPECT_EQ(EntriesStartingWith(journal, "log"), (Journal{"log: Failed to get the parameter"}));
 }
@@ -66,7 +66,7 @@ TEST_F(ParameterTransferTest, PutSendsTheFileAndThenTellsAboutTheRestart) {
     sent.assign(bytes, bytes + length);
     return true;
   });
-  transfer.Put();
+  EXPECT_TRUE(transfer.Put());
   EXPECT_EQ(sent, image);
   EXPECT_EQ(windows.lastFilter, "all *.*|*.*||");
   EXPECT_EQ(journal,
@@ -80,7 +80,7 @@ TEST_F(ParameterTransferTest, PutTakesAFileOfTheLimitWholeAndRefusesALongerOne) 
   files.files["full.prm"] = Pattern(10000);
   windows.chosenPath = "full.prm";
   EXPECT_CALL(fake, PutParameters(_, 10000)).WillOnce(Return(false));
-  transfer.Put();
+  EXPECT_FALSE(transfer.Put());
   EXPECT_EQ(journal, (Journal{"open box", "cursor: wait", "log: Failed to put the parameter",
                               "cursor: back"}));  // a refusal is only logged
 
@@ -88,7 +88,7 @@ TEST_F(ParameterTransferTest, PutTakesAFileOfTheLimitWholeAndRefusesALongerOne) 
   files.files["long.prm"] = Pattern(10001);
   windows.chosenPath = "long.prm";
   EXPECT_CALL(fake, PutParameters(_, _)).Times(0);
-  transfer.Put();
+  EXPECT_FALSE(transfer.Put());
   EXPECT_EQ(journal, (Journal{"open box", "log: Failed to put the parameter",
                               "tell: The parameter file is larger than 10000 bytes."}));
 }
