@@ -1,7 +1,9 @@
 #include "block_server.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
+#include <thread>
 
 #include "block_host_ipc.h"
 
@@ -94,7 +96,19 @@ void CBlockServer::SetPresent(bool present) {
   }
 }
 
-void CBlockServer::SetNoAcknowledge(bool on) { noAcknowledge_ = on; }
+void CBlockServer::SetFaults(const ServerFaults& faults) {
+  noAcknowledge_ = faults.noAcknowledge;
+  lateAcknowledge_ = faults.lateAcknowledge;
+  bulkOutHeld_ = faults.bulkOutHeld;
+}
+
+ServerFaults CBlockServer::faults() const {
+  ServerFaults faults;
+  faults.noAcknowledge = noAcknowledge_;
+  faults.lateAcknowledge = lateAcknowledge_;
+  faults.bulkOutHeld = bulkOutHeld_;
+  return faults;
+}
 
 bool CBlockServer::ServeOnce(CMachineEndpoint& machine, uint32_t waitMs) {
   if (!view_) return false;
@@ -127,6 +141,10 @@ void CBlockServer::HandleRequest(Event request, CMachineEndpoint& machine) {
     case kBulkInRequest: ServeBulkIn(machine); break;
     case kOutputFileRequest: ServeOutputFile(machine); break;
     default: break;
+  }
+  // A slow machine: the client has given the transfer up by the time the acknowledge comes.
+  if (lateAcknowledge_.exchange(false)) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(kLateAcknowledgeMs));
   }
   Acknowledge(static_cast<Event>(request + 1));
 }
@@ -221,7 +239,7 @@ void CBlockServer::ServeOutputFile(CMachineEndpoint& machine) {
 }
 
 void CBlockServer::UpdateBulkOutReady(CMachineEndpoint& machine) {
-  if (machine.BulkOutReady()) {
+  if (!bulkOutHeld_ && machine.BulkOutReady()) {
     view_[kStatus0] &= static_cast<uint8_t>(~kBulkOutNotReadyBit);
   } else {
     view_[kStatus0] |= kBulkOutNotReadyBit;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "machine_endpoint.h"
+#include "server_switches.h"
 #include "simulator_block.h"
 #include "transport.h"
 
@@ -25,8 +26,14 @@ class CBlockServer {
   // The device-present bit: a client refuses to connect, and fails every transfer, while it is
   // clear. Safe to call from another thread than the one serving.
   void SetPresent(bool present);
-  // Takes requests but never acknowledges them, so that clients run into their time-out.
-  void SetNoAcknowledge(bool on);
+  bool present() const { return present_; }
+  // No acknowledge: requests are taken but never acknowledged, so that clients run into their
+  // time-out. Late acknowledge: the next request is served but acknowledged only after
+  // kLateAcknowledgeMs, past the client's time-out; then the switch clears itself. Bulk OUT
+  // held: the not-ready bit stays set whatever the machine could take. Safe from another thread.
+  void SetFaults(const ServerFaults& faults);
+  ServerFaults faults() const;
+  static constexpr uint32_t kLateAcknowledgeMs = 600;
   // Waits up to waitMs for one request (or the disconnect event) and handles it; false when
   // nothing arrived in time or the server is not created.
   bool ServeOnce(CMachineEndpoint& machine, uint32_t waitMs);
@@ -64,6 +71,8 @@ class CBlockServer {
   uint8_t* view_ = nullptr;
   OsHandle events_[simblock::kEventCount] = {};
   std::atomic<bool> noAcknowledge_{false};
+  std::atomic<bool> lateAcknowledge_{false};
+  std::atomic<bool> bulkOutHeld_{false};
   std::atomic<bool> present_{true};
   ControlTransfer control_;
 };

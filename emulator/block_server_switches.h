@@ -2,27 +2,18 @@
 // the window can show them.
 #pragma once
 
-#include <atomic>
-
 #include "block_server.h"
 #include "server_switches.h"
 
 class CBlockServerSwitches : public CServerSwitches {
  public:
   explicit CBlockServerSwitches(CBlockServer& server) : server_(server) {}
-  void SetPresent(bool present) override {
-    present_ = present;
-    server_.SetPresent(present);
-  }
-  void SetNoAcknowledge(bool on) override {
-    noAcknowledge_ = on;
-    server_.SetNoAcknowledge(on);
-  }
-  bool present() const override { return present_; }
-  bool noAcknowledge() const override { return noAcknowledge_; }
+  void SetPresent(bool present) override { server_.SetPresent(present); }
+  void SetFaults(const ServerFaults& faults) override { server_.SetFaults(faults); }
+  bool present() const override { return server_.present(); }
+  // The late acknowledge clears itself once served, so the server is asked each time.
+  ServerFaults faults() const override { return server_.faults(); }
 
  private:
   CBlockServer& server_;
-  std::atomic<bool> present_{true};
-  std::atomic<bool> noAcknowledge_{false};
 };

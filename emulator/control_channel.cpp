@@ -101,11 +101,11 @@ bool CControlChannel::Position(const std::string& rest) {
 
 bool CControlChannel::Fault(const std::string& name, const std::string& word) {
   bool on = false;
-  bool noAcknowledge = server_.noAcknowledge();
-  if (!ParseSwitch(word, on) || !SetFaultByName(name, on, machine_.faults(), noAcknowledge)) {
+  ServerFaults serverFaults = server_.faults();
+  if (!ParseSwitch(word, on) || !SetFaultByName(name, on, machine_.faults(), serverFaults)) {
     return false;
   }
-  server_.SetNoAcknowledge(noAcknowledge);
+  server_.SetFaults(serverFaults);
   return true;
 }
 

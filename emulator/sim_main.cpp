@@ -63,7 +63,7 @@ int RunEmulator(HINSTANCE instance, const SimOptions& options) {
   if (!server.Create(options.deviceName)) return kExitSetupFailed;
   CBlockServerSwitches switches(server);
   switches.SetPresent(!options.absent);
-  switches.SetNoAcknowledge(options.noAcknowledge);
+  switches.SetFaults(options.serverFaults);
 
   std::mutex mutex;
   CSimWindow window(machine, switches, mutex);

@@ -26,27 +26,42 @@ std::vector<std::string> SplitCommandLine(const std::string& line) {
   return args;
 }
 
-bool SetFaultByName(const std::string& name, bool on, MachineFaults& faults, bool& noAcknowledge) {
-  struct Named {
-    const char* name;
-    bool MachineFaults::*flag;
-  };
-  static const Named kFaults[] = {
-      {"error", &MachineFaults::errorOnNextCommand}, {"shortreply", &MachineFaults::shortReplies},
-      {"bulkstop", &MachineFaults::bulkStops},       {"busy", &MachineFaults::busyForever},
-      {"offline", &MachineFaults::offline},          {"blocked", &MachineFaults::jobBlocked},
-  };
-  if (name == "noack") {
-    noAcknowledge = on;
-    return true;
-  }
-  for (const Named& fault : kFaults) {
+namespace {
+
+template <typename Faults>
+struct NamedFault {
+  const char* name;
+  bool Faults::*flag;
+};
+
+template <typename Faults, size_t N>
+bool SetNamed(const NamedFault<Faults> (&named)[N], const std::string& name, bool on,
+              Faults& faults) {
+  for (const NamedFault<Faults>& fault : named) {
     if (name == fault.name) {
       faults.*fault.flag = on;
       return true;
     }
   }
   return false;
+}
+
+}  // namespace
+
+bool SetFaultByName(const std::string& name, bool on, MachineFaults& faults,
+                    ServerFaults& serverFaults) {
+  static const NamedFault<MachineFaults> kMachineFaults[] = {
+      {"error", &MachineFaults::errorOnNextCommand}, {"shortreply", &MachineFaults::shortReplies},
+      {"bulkstop", &MachineFaults::bulkStops},       {"busy", &MachineFaults::busyForever},
+      {"offline", &MachineFaults::offline},          {"blocked", &MachineFaults::jobBlocked},
+  };
+  static const NamedFault<ServerFaults> kServerFaults[] = {
+      {"noack", &ServerFaults::noAcknowledge},
+      {"lateack", &ServerFaults::lateAcknowledge},
+      {"notready", &ServerFaults::bulkOutHeld},
+  };
+  return SetNamed(kMachineFaults, name, on, faults) ||
+         SetNamed(kServerFaults, name, on, serverFaults);
 }
 
 namespace {
@@ -111,7 +126,7 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options,
       options.send = true;
       options.sendCommand = args[++i];
     } else if (name == "fault") {
-      if (!SetFaultByName(args[++i], true, options.faults, options.noAcknowledge)) {
+      if (!SetFaultByName(args[++i], true, options.faults, options.serverFaults)) {
         error = "unknown fault " + args[i];
         return false;
       }

@@ -8,7 +8,8 @@
 //   /name <device>       the device name of the block (Varnel HVX-40)
 //   /cover-open          start with the cover open
 //   /absent              start with the device-present bit clear
-//   /fault <name>        start with a fault on: noack error shortreply bulkstop busy offline blocked
+//   /fault <name>        start with a fault on: noack lateack notready error shortreply bulkstop
+//                        busy offline blocked
 //   /send <command>      hand one control command to the running emulator and exit
 #pragma once
 
@@ -17,6 +18,7 @@
 
 #include "machine_faults.h"
 #include "machine_model.h"
+#include "server_switches.h"
 
 extern const char kDefaultDeviceName[];
 
@@ -28,7 +30,7 @@ struct SimOptions {
   int minimumCurrent = kDefaultMinimumCurrent;
   bool coverOpen = false;
   bool absent = false;
-  bool noAcknowledge = false;
+  ServerFaults serverFaults;
   bool send = false;
   std::string sendCommand;
 };
@@ -40,5 +42,7 @@ std::vector<std::string> SplitCommandLine(const std::string& line);
 bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options,
                      std::string& error);
 
-// Sets a named fault; false for a name the emulator does not know. "noack" is the server's.
-bool SetFaultByName(const std::string& name, bool on, MachineFaults& faults, bool& noAcknowledge);
+// Sets a named fault of the machine or of the server; false for a name the emulator does not
+// know.
+bool SetFaultByName(const std::string& name, bool on, MachineFaults& faults,
+                    ServerFaults& serverFaults);

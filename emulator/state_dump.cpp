@@ -87,7 +87,9 @@ StateEntries DescribeState(const CMachineModel& machine, const CServerSwitches& 
       {"last_job", machine.lastJobPath()},
       {"raw_bulk_bytes", std::to_string(machine.rawBulkBytes())},
       {"present", Flag(server.present())},
-      {"fault_noack", Flag(server.noAcknowledge())},
+      {"fault_noack", Flag(server.faults().noAcknowledge)},
+      {"fault_lateack", Flag(server.faults().lateAcknowledge)},
+      {"fault_notready", Flag(server.faults().bulkOutHeld)},
       {"fault_error", Flag(faults.errorOnNextCommand)},
       {"fault_shortreply", Flag(faults.shortReplies)},
       {"fault_bulkstop", Flag(faults.bulkStops)},
@@ -129,6 +131,6 @@ std::string DisplayText(const CMachineModel& machine, const CServerSwitches& ser
                 machine.spindleSetRpm(), StateName(machine), machine.StateWord(),
                 machine.HandshakeWord(), machine.update().Phase(now),
                 machine.update().Progress(now), server.present() ? "present" : "absent",
-                server.noAcknowledge() ? ", not acknowledging" : "");
+                server.faults().noAcknowledge ? ", not acknowledging" : "");
   return text;
 }

@@ -14,10 +14,11 @@ namespace {
 
 struct FakeServerSwitches : CServerSwitches {
   void SetPresent(bool on) override { present_ = on; }
-  void SetNoAcknowledge(bool on) override { noAcknowledge_ = on; }
+  void SetFaults(const ServerFaults& faults) override { faults_ = faults; }
   bool present() const override { return present_; }
-  bool noAcknowledge() const override { return noAcknowledge_; }
-  bool present_ = true, noAcknowledge_ = false;
+  ServerFaults faults() const override { return faults_; }
+  bool present_ = true;
+  ServerFaults faults_;
 };
 
 class ControlTest : public EmulatorTest {
@@ -61,7 +62,15 @@ TEST_F(ControlTest, FaultsAndServerSwitchesAreSetByName) {
   EXPECT_EQ(5u, host_.ReadStatus().state & 0x0F);
   ASSERT_TRUE(Run("fault offline off"));
   ASSERT_TRUE(Run("fault noack on"));
-  EXPECT_TRUE(server_.noAcknowledge());
+  EXPECT_TRUE(server_.faults().noAcknowledge);
+  ASSERT_TRUE(Run("fault lateack on"));
+  ASSERT_TRUE(Run("fault notready on"));
+  EXPECT_TRUE(server_.faults().noAcknowledge);  // one server fault leaves the others alone
+  EXPECT_TRUE(server_.faults().lateAcknowledge);
+  EXPECT_TRUE(server_.faults().bulkOutHeld);
+  ASSERT_TRUE(Run("fault notready off"));
+  EXPECT_FALSE(server_.faults().bulkOutHeld);
+  EXPECT_TRUE(server_.faults().lateAcknowledge);
   ASSERT_TRUE(Run("present off"));
   EXPECT_FALSE(server_.present());
   ASSERT_TRUE(Run("fault error on"));
@@ -134,7 +143,7 @@ TEST(CommandLineTest, OptionsSetTheMachineUp) {
   EXPECT_TRUE(options.machine.bigEndian);
   EXPECT_EQ(1048576u, options.machine.reportSize);
   EXPECT_EQ("j.txt", options.journalPath);
-  EXPECT_TRUE(options.noAcknowledge);
+  EXPECT_TRUE(options.serverFaults.noAcknowledge);
   EXPECT_TRUE(options.faults.busyForever);
   EXPECT_DOUBLE_EQ(2.5, options.machine.rateScale);
   EXPECT_TRUE(options.absent);

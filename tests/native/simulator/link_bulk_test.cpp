@@ -64,7 +64,7 @@ TEST_F(BulkTest, BulkInTakesOnlyWhatWasAskedAndLeavesTheRestWithTheMachine) {
 }
 
 TEST_F(BulkTest, BulkTransfersFailWithoutAnAcknowledge) {
-  server.SetNoAcknowledge(true);
+  server.SetFaults(NoAcknowledge());
   uint8_t buffer[8] = {};
   EXPECT_EQ(link.BulkOut(buffer, 8), -1);
   EXPECT_EQ(link.BulkIn(buffer, 8), -1);

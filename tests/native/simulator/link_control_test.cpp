@@ -147,7 +147,7 @@ TEST_F(ControlTest, VendorReadNeverWritesPastTheLengthAskedNorThePipe) {
 }
 
 TEST_F(ControlTest, AMissingAcknowledgeFailsTheTransferAfterHalfASecond) {
-  server.SetNoAcknowledge(true);
+  server.SetFaults(NoAcknowledge());
   uint8_t buffer[8] = {};
   EXPECT_FALSE(link.ControlOut(0x41, 1, 0x0263, 0, buffer, 8));
   EXPECT_EQ(kernel.waitTimeouts, std::vector<uint32_t>{500});
@@ -156,7 +156,7 @@ TEST_F(ControlTest, AMissingAcknowledgeFailsTheTransferAfterHalfASecond) {
   EXPECT_TRUE(machine.controlOuts.empty());
   EXPECT_TRUE(machine.controlIns.empty());
 
-  server.SetNoAcknowledge(false);
+  server.SetFaults(ServerFaults());
   machine.controlAnswer = Pattern(8);
   EXPECT_EQ(link.ControlIn(0xC1, 1, 1, 0, buffer, 8), 8);
 }

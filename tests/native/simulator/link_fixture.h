@@ -46,6 +46,12 @@ class LinkTest : public ::testing::Test {
   OsHandle window = reinterpret_cast<OsHandle>(0x5150);
 };
 
+inline ServerFaults NoAcknowledge() {
+  ServerFaults faults;
+  faults.noAcknowledge = true;
+  return faults;
+}
+
 inline std::vector<uint8_t> Pattern(size_t size, uint8_t seed = 1) {
   std::vector<uint8_t> bytes(size);
   for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<uint8_t>(seed + i * 7 + (i >> 8));
