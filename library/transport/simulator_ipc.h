@@ -33,6 +33,11 @@ class CSimulatorIpc {
   virtual void PostDeviceChange(OsHandle window) = 0;
   // The application framework's main window; the library has none, so 0.
   virtual OsHandle MainWindow() = 0;
+
+  // Millisecond tick count (it wraps around) and a pause of the calling thread: the time by
+  // which a simulator that stops taking bulk data is given up.
+  virtual uint32_t TickCount() = 0;
+  virtual void Sleep(uint32_t ms) = 0;
 };
 
 // The system's objects (the Win32 adapter), or, in the host build, a stand-in where every call

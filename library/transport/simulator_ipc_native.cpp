@@ -16,6 +16,8 @@ class CAbsentSimulatorIpc : public CSimulatorIpc {
   bool WaitEvent(OsHandle, uint32_t) override { return false; }
   void PostDeviceChange(OsHandle) override {}
   OsHandle MainWindow() override { return nullptr; }
+  uint32_t TickCount() override { return 0; }
+  void Sleep(uint32_t) override {}
 };
 
 }  // namespace

@@ -38,6 +38,9 @@ class CWin32SimulatorIpc : public CSimulatorIpc {
   }
 
   OsHandle MainWindow() override { return nullptr; }
+
+  uint32_t TickCount() override { return GetTickCount(); }
+  void Sleep(uint32_t ms) override { ::Sleep(ms); }
 };
 
 }  // namespace

@@ -120,13 +120,26 @@ bool CSimulatorLink::IsPresent() {
 bool CSimulatorLink::Handshake(Event request) {
   OsHandle acknowledge = events_[request + 1];
   ipc_.SetEvent(events_[request]);
-  if (!ipc_.WaitEvent(acknowledge, kAcknowledgeTimeoutMs)) return false;
+  if (!ipc_.WaitEvent(acknowledge, kAcknowledgeTimeoutMs)) {
+    overdue_[request] = true;
+    return false;
+  }
   ipc_.ResetEvent(acknowledge);
   return true;
 }
 
+// Before a transfer touches the block: a simulator that was late may still be busy with it.
+void CSimulatorLink::SettleOverdueAcknowledge(Event request) {
+  if (!overdue_[request]) return;
+  OsHandle acknowledge = events_[request + 1];
+  ipc_.WaitEvent(acknowledge, kOverdueAcknowledgeMs);
+  ipc_.ResetEvent(acknowledge);
+  overdue_[request] = false;
+}
+
 bool CSimulatorLink::Setup(uint8_t requestType, uint8_t request, uint16_t value,
                            uint16_t length) {
+  SettleOverdueAcknowledge(kControlRequest);
   view_[kSetupPending] = 1;
   view_[kRequestType] = requestType;
   view_[kRequest] = request;
@@ -206,6 +219,7 @@ int32_t CSimulatorLink::BulkOut(const void* data, uint32_t length) {
   // A pipe without room would keep a writer polling for ever.
   if (bulkOut_.Capacity() == 0 && length > 0) return -1;
   uint16_t piece = static_cast<uint16_t>(std::min<uint32_t>(length, bulkOut_.Capacity()));
+  SettleOverdueAcknowledge(kBulkOutRequest);
   bulkOut_.SetDirection(kHostToDevice);
   bulkOut_.SetCount(piece);
   if (piece) std::memcpy(bulkOut_.Data(), data, piece);
@@ -216,6 +230,7 @@ int32_t CSimulatorLink::BulkIn(void* buffer, uint32_t length) {
   if (!IsPresent()) return -1;
   // Whatever the simulator places beyond the length asked could not be handed back and would
   // be lost, so the count tells it first how much this transfer takes.
+  SettleOverdueAcknowledge(kBulkInRequest);
   bulkIn_.SetCount(static_cast<uint16_t>(std::min<uint32_t>(length, bulkIn_.Capacity())));
   if (!Handshake(kBulkInRequest)) return -1;
   bulkIn_.SetDirection(kDeviceToHost);
@@ -229,6 +244,7 @@ bool CSimulatorLink::SendFilePath(const std::string& path) {
   // The path and its terminator must end before the first pipe record; a longer one is refused
   // whole rather than cut, since a cut path would name another file.
   if (path.size() + 1 > pathRoom_) return false;
+  SettleOverdueAcknowledge(kOutputFileRequest);
   std::memcpy(view_ + kOutputFilePath, path.c_str(), path.size() + 1);
   return Handshake(kOutputFileRequest);
 }

@@ -32,6 +32,10 @@ class CSimulatorLink {
 
   // The acknowledge of a handshake is awaited this long before the transfer fails.
   static constexpr uint32_t kAcknowledgeTimeoutMs = 500;
+  // After a time-out the simulator may still finish the transfer it was late with and set the
+  // acknowledge then; the channel's next transfer first gives it this long to arrive, so that
+  // it cannot pass for the acknowledge of a new request. Later than that it counts as lost.
+  static constexpr uint32_t kOverdueAcknowledgeMs = 1000;
 
  private:
   CSimulatorLink(const CSimulatorLink&) = delete;
@@ -55,6 +59,7 @@ class CSimulatorLink {
   bool LocatePipe(size_t offsetField, size_t viewSize, Pipe* pipe) const;
   void UnmapBlock();
   bool Handshake(simblock::Event request);
+  void SettleOverdueAcknowledge(simblock::Event request);
   bool Setup(uint8_t requestType, uint8_t request, uint16_t value, uint16_t length);
   bool SendControlPieces(uint8_t request, uint16_t value, const uint8_t* data, uint16_t length);
   int32_t ReceiveControlPieces(uint8_t* buffer, uint16_t length);
@@ -62,6 +67,7 @@ class CSimulatorLink {
   CSimulatorIpc& ipc_;
   uint8_t* view_ = nullptr;
   OsHandle events_[simblock::kEventCount] = {};
+  bool overdue_[simblock::kEventCount] = {};  // by request event: its acknowledge timed out
   Pipe control_;
   Pipe bulkOut_;
   Pipe bulkIn_;

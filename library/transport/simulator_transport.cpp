@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "simulator_ipc.h"
+
 namespace {
 
 // USB request types of the simulator's control transfers (interface recipient).
@@ -18,10 +20,11 @@ constexpr int32_t kDeviceIdPrefix = 2;
 
 }  // namespace
 
-CSimulatorTransport::CSimulatorTransport() : CUsbPrintTransport(nullptr) {}
+CSimulatorTransport::CSimulatorTransport()
+    : CUsbPrintTransport(nullptr), ipc_(SystemSimulatorIpc()) {}
 
 CSimulatorTransport::CSimulatorTransport(CUsbSystem& system, CSimulatorIpc& ipc)
-    : CUsbPrintTransport(nullptr, system), link(ipc) {}
+    : CUsbPrintTransport(nullptr, system), link(ipc), ipc_(ipc) {}
 
 CSimulatorTransport::~CSimulatorTransport() {
   // The base's destructor can no longer reach these overrides; the block must be closed while
@@ -35,12 +38,19 @@ bool CSimulatorTransport::SendFile(CFileSource& file, const char*) {
 
 bool CSimulatorTransport::BulkWrite(const void* data, uint32_t length) {
   const uint8_t* bytes = static_cast<const uint8_t*>(data);
+  uint32_t lastProgress = ipc_.TickCount();
   while (length > 0) {
     const int32_t accepted = link.BulkOut(bytes, length);
     if (accepted < 0) return false;
+    if (accepted == 0) {
+      if (ipc_.TickCount() - lastProgress > kBulkStallLimitMs) return false;
+      ipc_.Sleep(kNotReadyPauseMs);
+      continue;
+    }
     const uint32_t taken = std::min(static_cast<uint32_t>(accepted), length);
     bytes += taken;
     length -= taken;
+    lastProgress = ipc_.TickCount();
   }
   return true;
 }

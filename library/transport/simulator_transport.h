@@ -42,6 +42,12 @@ class CSimulatorTransport : public CUsbPrintTransport {
 
   CSimulatorLink link;
 
+  // A simulator whose bulk OUT stays not ready for this long, or that takes nothing for this
+  // long, has stopped; it is asked again after each pause meanwhile.
+  static constexpr uint32_t kBulkStallLimitMs = 10000;
+  static constexpr uint32_t kNotReadyPauseMs = 1;
+
  private:
+  CSimulatorIpc& ipc_;
   OsHandle ownerWindow_ = nullptr;
 };

@@ -1,5 +1,6 @@
 // The emulator's block server: its block, its fault switches, and serving from its own thread.
 #include <atomic>
+#include <chrono>
 #include <thread>
 
 #include "link_fixture.h"
@@ -95,6 +96,82 @@ TEST_F(LinkTest, AServerThreadServesAClientThroughRealWaits) {
     EXPECT_EQ(machine.controlOuts[i].data, Pattern(100 + i, static_cast<uint8_t>(i)));
   }
   EXPECT_EQ(machine.bulkOut.size(), 40u * 50u);
+}
+
+TEST_F(LinkTest, AHeldNotReadyBitStaysSetUntilSwitchedOff) {
+  ASSERT_NE(Connect(), kInvalidDeviceHandle);
+  ServerFaults held;
+  held.bulkOutHeld = true;
+  server.SetFaults(held);
+  server.ServeOnce(machine, 0);  // published on the server's next round
+  EXPECT_EQ(Block()[kStatus0] & kBulkOutNotReadyBit, kBulkOutNotReadyBit);
+  uint8_t data[4] = {1, 2, 3, 4};
+  EXPECT_EQ(link.BulkOut(data, 4), 0);
+  EXPECT_TRUE(machine.bulkOut.empty());
+
+  server.SetFaults(ServerFaults());
+  server.ServeOnce(machine, 0);
+  EXPECT_EQ(link.BulkOut(data, 4), 4);
+}
+
+// A server that acknowledges one request after the client's time-out. The client's next
+// transfer on that channel must not take the overdue acknowledge for its own, whether it starts
+// before that acknowledge arrives or after.
+class LateAcknowledgeTest : public LinkTest {
+ protected:
+  void SetUp() override {
+    LinkTest::SetUp();
+    kernel.onRequest = nullptr;
+    kernel.realWaits = true;
+    ASSERT_NE(Connect(), kInvalidDeviceHandle);
+    serving_ = std::thread([this] {
+      while (!stop_) server.ServeOnce(machine, 20);
+    });
+  }
+  void TearDown() override {
+    stop_ = true;
+    serving_.join();
+  }
+  // The first write times out; the second, after the pause, is the one that must arrive.
+  void WriteTwiceAroundALateAcknowledge(int pauseMs) {
+    ServerFaults late;
+    late.lateAcknowledge = true;
+    server.SetFaults(late);
+    std::vector<uint8_t> first = Pattern(6, 1), second = Pattern(9, 2);
+    kernel.eventSets.clear();
+    EXPECT_FALSE(link.ControlOut(0x41, 1, 0x0201, 0, first.data(), 6));
+    EXPECT_FALSE(server.faults().lateAcknowledge);  // it clears itself once served
+    std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs));
+    ASSERT_TRUE(link.ControlOut(0x41, 1, 0x0203, 0, second.data(), 9));
+    // No new request goes out while the acknowledge of the given-up one is still owed.
+    const std::vector<std::string> sets = kernel.SetNames();
+    ASSERT_GE(sets.size(), 3u);
+    EXPECT_EQ(sets[0], EventName(kControlRequest));
+    EXPECT_EQ(sets[1], EventName(kControlAcknowledge));
+    EXPECT_EQ(sets[2], EventName(kControlRequest));
+    ASSERT_EQ(machine.controlOuts.size(), 1u);
+    EXPECT_EQ(machine.controlOuts[0].value, 0x0203);
+    EXPECT_EQ(machine.controlOuts[0].data, second);
+    // A link one acknowledge ahead of the server reads answers the server has not yet placed.
+    for (uint8_t round = 0; round < 5; ++round) {
+      machine.controlAnswer = Pattern(8, round);
+      uint8_t answer[8] = {};
+      ASSERT_EQ(link.ControlIn(0xC1, 1, 0x0003, 0, answer, 8), 8);
+      EXPECT_EQ(std::vector<uint8_t>(answer, answer + 8), machine.controlAnswer);
+    }
+    EXPECT_EQ(machine.controlIns.size(), 5u);
+  }
+
+  std::atomic<bool> stop_{false};
+  std::thread serving_;
+};
+
+TEST_F(LateAcknowledgeTest, TheNextTransferStartedBeforeTheLateAcknowledgeWaitsItOut) {
+  WriteTwiceAroundALateAcknowledge(0);
+}
+
+TEST_F(LateAcknowledgeTest, TheNextTransferStartedAfterTheLateAcknowledgeIgnoresIt) {
+  WriteTwiceAroundALateAcknowledge(300);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "fake_kernel.h"
 
 #include <chrono>
+#include <thread>
 
 using namespace simblock;
 
@@ -142,4 +143,14 @@ std::vector<CFakeKernel::EventSet> CFakeKernel::EventSetsNamed(simblock::Event w
     if (set.name == EventName(which)) sets.push_back(set);
   }
   return sets;
+}
+
+uint32_t CFakeKernel::TickCount() {
+  return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                   std::chrono::steady_clock::now().time_since_epoch())
+                                   .count());
+}
+
+void CFakeKernel::Sleep(uint32_t ms) {
+  std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }

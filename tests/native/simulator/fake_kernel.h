@@ -32,6 +32,8 @@ class CFakeKernel : public CSimulatorIpc, public CBlockHostIpc {
   bool WaitEvent(OsHandle event, uint32_t timeoutMs) override;
   void PostDeviceChange(OsHandle window) override;
   OsHandle MainWindow() override { return mainWindow; }
+  uint32_t TickCount() override;
+  void Sleep(uint32_t ms) override;
 
   // Server side.
   OsHandle CreateMapping(const std::string& name, uint32_t size) override;

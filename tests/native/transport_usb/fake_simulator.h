@@ -63,6 +63,16 @@ class CFakeSimulator : public CSimulatorIpc {
   bool WaitEvent(OsHandle, uint32_t) override { return true; }
   void PostDeviceChange(OsHandle window) override { posts.push_back(window); }
   OsHandle MainWindow() override { return nullptr; }
+  // A clock that only moves when slept on or looked at; the not-ready bit clears after the
+  // given number of pauses (never when negative).
+  uint32_t TickCount() override { return ++now; }
+  void Sleep(uint32_t ms) override {
+    now += ms;
+    sleeps.push_back(ms);
+    if (static_cast<int>(sleeps.size()) == readyAfterSleeps) {
+      block[simblock::kStatus0] &= static_cast<uint8_t>(~simblock::kBulkOutNotReadyBit);
+    }
+  }
 
   int Count(const char* eventName) const {
     return static_cast<int>(std::count(setNames.begin(), setNames.end(), eventName));
@@ -80,6 +90,9 @@ class CFakeSimulator : public CSimulatorIpc {
   std::vector<uint8_t> bulkOut;
   std::deque<std::vector<uint8_t>> bulkInChunks;
   std::vector<std::string> outputPaths;
+  uint32_t now = 0;
+  std::vector<uint32_t> sleeps;
+  int readyAfterSleeps = -1;
 
  private:
   void Pipe(size_t offsetField, uint16_t offset) {

@@ -94,6 +94,27 @@ TEST_F(SimulatorTransportTest, BulkWriteRepeatsUntilTheSimulatorTookEverything) 
   EXPECT_FALSE(transport.BulkWrite(data.data(), 10));
 }
 
+// While the bulk OUT is not ready the simulator is asked again after a pause each time; one
+// that never becomes ready is given up after 10 s instead of freezing the caller.
+TEST_F(SimulatorTransportTest, BulkWriteWaitsForANotReadySimulatorWithPausesAndABound) {
+  Connect();
+  const auto data = Pattern(600);
+  simulator.block[simblock::kStatus0] = simblock::kBulkOutNotReadyBit;
+  simulator.readyAfterSleeps = 5;
+  ASSERT_TRUE(transport.BulkWrite(data.data(), 600));
+  EXPECT_EQ(simulator.sleeps, std::vector<uint32_t>(5, 1));
+  EXPECT_EQ(simulator.bulkOut, data);
+
+  simulator.sleeps.clear();
+  simulator.readyAfterSleeps = -1;
+  simulator.block[simblock::kStatus0] = simblock::kBulkOutNotReadyBit;
+  const uint32_t start = simulator.now;
+  EXPECT_FALSE(transport.BulkWrite(data.data(), 600));
+  EXPECT_GT(simulator.now - start, 10000u);
+  EXPECT_LT(simulator.now - start, 10100u);
+  EXPECT_EQ(simulator.bulkOut.size(), 600u);  // nothing more was handed over
+}
+
 TEST_F(SimulatorTransportTest, SendFileHandsOverThePathNotTheBytes) {
   Connect();
   CMemoryFile file(Pattern(5000), "C:\\Temp\\outputfile");

@@ -23,6 +23,43 @@ TEST_F(EmulatorTest, AMissingAcknowledgeFailsAnOperationAfterHalfASecond) {
   EXPECT_TRUE(library.control->MoveTo(&kTarget, 100));
 }
 
+// A machine that acknowledges one request 600 ms late, after the 500 ms time-out: that call
+// fails, and the next one gets its own answer, whether it starts before the late acknowledge
+// arrives or after it.
+TEST_F(EmulatorTest, ALateAcknowledgeFailsOneCallAndLeavesTheNextInStep) {
+  for (DWORD pause : {0ul, 300ul}) {
+    SCOPED_TRACE(pause);
+    ASSERT_TRUE(emulator.Send("fault lateack on"));
+    EXPECT_EQ(library.remoteControl->GetValue_0207(), -1);
+    Sleep(pause);
+    journal.Mark();
+    char serial[32] = {};
+    EXPECT_EQ(library.remoteControl->GetSerialNumber(serial, sizeof serial), 8);
+    EXPECT_STREQ(serial, "HVX0001");
+    const std::vector<std::string> lines = journal.LinesSinceMark();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.front(), "W 0200");
+    EXPECT_EQ(lines.back(), "R 0003 8");
+    AxisVector target = NearbyTarget(1000, 0);
+    EXPECT_TRUE(library.control->MoveTo(&target, 1000));
+    EXPECT_TRUE(WaitForPosition(target));
+  }
+}
+
+// A simulator that keeps its bulk OUT not ready takes no parameter area; the upload gives up
+// after ten seconds instead of holding the caller for ever.
+TEST_F(EmulatorTest, AnUploadThatTheSimulatorNeverTakesFailsAfterTenSeconds) {
+  std::vector<uint8_t> area(2048);
+  ASSERT_EQ(library.remoteService->GetParameters(area.data(), 2048), 2048);
+  ASSERT_TRUE(emulator.Send("fault notready on"));
+  bool stored = true;
+  DWORD took = Timed([&] { stored = library.remoteService->PutParameters(area.data(), 2048); });
+  EXPECT_FALSE(stored);
+  EXPECT_GE(took, 9500u);
+  EXPECT_LT(took, 20000u);
+  ASSERT_TRUE(emulator.Send("fault notready off"));
+}
+
 TEST_F(EmulatorTest, AVanishedDeviceFailsEveryOperationAtOnceUntilItIsReopened) {
   ASSERT_TRUE(emulator.Send("present off"));
   uint32_t state = 0, handshake = 0;
