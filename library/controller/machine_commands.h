@@ -21,6 +21,10 @@ constexpr int kFirstWorkCoordinate = 54;
 constexpr int kLastWorkCoordinate = 59;
 constexpr int kFirstExtWorkCoordinate = 1;
 constexpr int kLastExtWorkCoordinate = 300;
+// The indexed values: each group (getters from 0x346B, setters from 0x347B) spans sixteen
+// codes, so an index outside them would reach another command altogether.
+constexpr int kFirstIndexedValue = 0;
+constexpr int kLastIndexedValue = 15;
 
 // Channel, identity and service values.
 bool Command_0004(CCommandProtocol& p);
@@ -132,6 +136,7 @@ bool SetWorkCoordinate(CCommandProtocol& p, int number, const AxisVector* in);
 bool GetExtWorkCoordinate(CCommandProtocol& p, int number, AxisVector* out);
 bool SetExtWorkCoordinate(CCommandProtocol& p, int number, const AxisVector* in);
 bool SetFlag_3469(CCommandProtocol& p, int flag);
+// Indexes outside 0..15 fail without touching the machine.
 bool GetIndexedValue_346B(CCommandProtocol& p, int index, int* out);
 bool SetIndexedValue_347B(CCommandProtocol& p, int index, int value);
 bool SetHalf_3500(CCommandProtocol& p, int value);

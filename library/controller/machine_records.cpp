@@ -44,34 +44,33 @@ uint64_t Magnitude(int64_t value) {
   return value < 0 ? static_cast<uint64_t>(-value) : static_cast<uint64_t>(value);
 }
 
-int32_t SaturateToInt32(int64_t value) {
-  if (value > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
-  if (value < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
-  return static_cast<int32_t>(value);
-}
-
 }  // namespace
 
-int32_t MulDiv(int32_t number, int32_t numerator, int32_t denominator) {
-  if (denominator == 0) return -1;
+bool MulDiv(int32_t number, int32_t numerator, int32_t denominator, int32_t& result) {
+  if (denominator == 0) return false;
   const int64_t product = static_cast<int64_t>(number) * numerator;
   const bool negative = (product < 0) != (denominator < 0);
   const uint64_t magnitude = Magnitude(product);
   const uint64_t divisor = Magnitude(denominator);
   const uint64_t rounded = (magnitude + divisor / 2) / divisor;
   const uint64_t limit = negative ? uint64_t{1} << 31 : (uint64_t{1} << 31) - 1;
-  if (rounded > limit) return -1;
-  return static_cast<int32_t>(negative ? -static_cast<int64_t>(rounded)
-                                       : static_cast<int64_t>(rounded));
+  if (rounded > limit) return false;
+  result = static_cast<int32_t>(negative ? -static_cast<int64_t>(rounded)
+                                         : static_cast<int64_t>(rounded));
+  return true;
 }
 
-Compensation CompensationFromRecord(const std::array<int32_t, 6>& words) {
-  int32_t ppm[3];
+bool CompensationFromRecord(const std::array<int32_t, 6>& words, Compensation& ppm) {
+  int32_t corrections[3];
   for (int axis = 0; axis < 3; ++axis) {
-    const int64_t scaled = MulDiv(words[axis], kPartsPerMillion, words[axis + 3]);
-    ppm[axis] = SaturateToInt32(scaled - kPartsPerMillion);
+    int32_t scaled = 0;
+    if (!MulDiv(words[axis], kPartsPerMillion, words[axis + 3], scaled)) return false;
+    const int64_t correction = static_cast<int64_t>(scaled) - kPartsPerMillion;
+    if (correction < std::numeric_limits<int32_t>::min()) return false;
+    corrections[axis] = static_cast<int32_t>(correction);
   }
-  return Compensation{ppm[0], ppm[1], ppm[2]};
+  ppm = Compensation{corrections[0], corrections[1], corrections[2]};
+  return true;
 }
 
 std::array<int32_t, 6> CompensationRecord(const Compensation& ppm) {

@@ -12,8 +12,9 @@
 namespace machine {
 
 // Multiplies with a 64-bit intermediate, divides and rounds to the nearest integer (halves away
-// from zero). -1 when the denominator is 0 or the result does not fit 32 bits.
-int32_t MulDiv(int32_t number, int32_t numerator, int32_t denominator);
+// from zero). False when the denominator is 0 or the result does not fit 32 bits; -1 is a
+// result like any other.
+bool MulDiv(int32_t number, int32_t numerator, int32_t denominator, int32_t& result);
 
 // The compensation record: three numerators (X, Y, Z), then their three denominators. The
 // machine scales each axis by numerator / denominator; we speak of it in parts per million.
@@ -21,7 +22,9 @@ constexpr int32_t kPartsPerMillion = 1000000;
 struct Compensation {
   int32_t x, y, z;
 };
-Compensation CompensationFromRecord(const std::array<int32_t, 6>& words);
+// False when an axis has no scale (a zero denominator) or its correction does not fit 32 bits:
+// such a record names no correction at all.
+bool CompensationFromRecord(const std::array<int32_t, 6>& words, Compensation& ppm);
 std::array<int32_t, 6> CompensationRecord(const Compensation& ppm);
 
 // A move: speed, a second 16-bit field, then the target vector; 28 bytes.

@@ -21,8 +21,8 @@ bool Move(CCommandProtocol& p, uint16_t code, const AxisVector* target, int spee
 bool GetCompensation(CCommandProtocol& p, uint16_t code, int* x, int* y, int* z) {
   std::array<int32_t, 6> record;
   if (x == nullptr || y == nullptr || z == nullptr) return false;
-  if (!QueryWords(p, code, record.data(), 6)) return false;
-  const Compensation ppm = CompensationFromRecord(record);
+  Compensation ppm;
+  if (!QueryWords(p, code, record.data(), 6) || !CompensationFromRecord(record, ppm)) return false;
   *x = ppm.x;
   *y = ppm.y;
   *z = ppm.z;

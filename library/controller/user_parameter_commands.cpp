@@ -82,18 +82,19 @@ bool SetExtWorkCoordinate(CCommandProtocol& p, int number, const AxisVector* in)
 bool SetFlag_3469(CCommandProtocol& p, int flag) {
   return SendBytes(p, kCmdSetFlag3469, {FlagByte(flag)}, Until::Accepted);
 }
-// The machine keeps a short list of indexed values (the tool uses 1 to 8); the index is passed
-// on as given.
+// The tool uses indexes 1 to 8.
 bool GetIndexedValue_346B(CCommandProtocol& p, int index, int* out) {
   int32_t value;
-  if (out == nullptr || !QueryWords(p, Offset(kCmdIndexedValueGetBase, index), &value, 1)) {
+  if (out == nullptr || !InRange(index, kFirstIndexedValue, kLastIndexedValue) ||
+      !QueryWords(p, Offset(kCmdIndexedValueGetBase, index), &value, 1)) {
     return false;
   }
   *out = value;
   return true;
 }
 bool SetIndexedValue_347B(CCommandProtocol& p, int index, int value) {
-  return SendWord(p, Offset(kCmdIndexedValueSetBase, index), value, Until::Completed);
+  return InRange(index, kFirstIndexedValue, kLastIndexedValue) &&
+         SendWord(p, Offset(kCmdIndexedValueSetBase, index), value, Until::Completed);
 }
 bool SetHalf_3500(CCommandProtocol& p, int value) {
   return SendHalves(p, kCmdSetHalf3500, {value});

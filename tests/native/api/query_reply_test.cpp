@@ -96,8 +96,9 @@ const std::vector<QueryCase>& Cases() {
       PAIR_QUERY(hvx, GetHalfPair_02C8, int16_t, 0x02C8, Halves({7, 0x8000}), 7, -32768),
       TRIPLE_QUERY("GetUserCompensation", hvx, GetUserCompensation, int, 0x0280,
                    Words({1000050, 999990, 1000000, 1000000, 1000000, 1000000}), 50, -10, 0),
-      TRIPLE_QUERY("GetCompensation2 with a zero denominator", production, GetCompensation2, int,
-                   0x0282, Words({1000000, 2000000, 500, 1000000, 0, 1000}), 0, -1000001, -500000),
+      TRIPLE_QUERY("GetCompensation2 with other denominators", production, GetCompensation2, int,
+                   0x0282, Words({1000000, 2000000, 500, 1000000, 1000000, 1000}), 0, 1000000,
+                   -500000),
       TRIPLE_QUERY("GetTriple_3200", hvx, GetTriple_3200, int, 0x3200, RawBytes({1, 128, 255}),
                    1, 128, 255),
       TRIPLE_QUERY("GetBlock12_020D travels raw", service, GetBlock12_020D, int, 0x020D,
@@ -167,8 +168,16 @@ TEST_F(QueryReplyTest, AFailedQueryLeavesTheCallersRecordAlone) {
   EXPECT_EQ(std::vector<int>({a, b, c}), std::vector<int>({0, 0, 0}));
 }
 
-TEST_F(QueryReplyTest, CoordinateSetNumbersOutsideTheirRangeFailWithoutTouchingTheMachine) {
+TEST_F(QueryReplyTest, NumbersOutsideTheirRangeFailWithoutTouchingTheMachine) {
   AxisVector v = SampleVector();
+  // Index 16 of the getter would be the setter 0x347B, and -0x3188 would be 0x02E3, which
+  // clears every parameter.
+  int value = 0;
+  for (int index : {-1, 16, -0x3188, 0x10000}) {
+    SCOPED_TRACE(index);
+    EXPECT_FALSE(tables.hvx.GetIndexedValue_346B(index, &value));
+    EXPECT_EQ(tables.hvx.SetIndexedValue_347B(index, 0), 0);
+  }
   EXPECT_FALSE(tables.hvx.GetWorkCoordinate(53, &v));
   EXPECT_FALSE(tables.hvx.GetWorkCoordinate(60, &v));
   EXPECT_FALSE(tables.hvx.SetWorkCoordinate(53, &v));
@@ -179,6 +188,18 @@ TEST_F(QueryReplyTest, CoordinateSetNumbersOutsideTheirRangeFailWithoutTouchingT
   EXPECT_FALSE(tables.hvx.SetExtWorkCoordinate(301, &v));
   EXPECT_TRUE(machine.writes.empty());
   EXPECT_EQ(machine.statusReads, 0);
+}
+
+TEST_F(QueryReplyTest, IndexedValuesReachTheirOwnSixteenCodes) {
+  machine.replies[0x346B] = Encode(Words({-7}), false);
+  machine.replies[0x347A] = Encode(Words({9}), false);
+  int value = 0;
+  ASSERT_TRUE(tables.hvx.GetIndexedValue_346B(0, &value));
+  EXPECT_EQ(value, -7);
+  ASSERT_TRUE(tables.hvx.GetIndexedValue_346B(15, &value));
+  EXPECT_EQ(value, 9);
+  EXPECT_EQ(tables.hvx.SetIndexedValue_347B(15, 3), 1);
+  EXPECT_EQ(machine.WrittenCodes(), (std::vector<uint16_t>{0x346B, 0x347A, 0x348A}));
 }
 
 // The machine may offer more than asked for; only what was asked is read.

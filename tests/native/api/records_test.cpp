@@ -2,6 +2,7 @@
 // the pair read directly.
 #include <climits>
 #include <cstring>
+#include <string>
 
 #include "machine_records.h"
 #include "table_fixture.h"
@@ -10,25 +11,73 @@ namespace {
 
 using namespace machine;
 
-TEST(MulDivTest, RoundsHalvesAwayFromZeroKeepsTheFullProductAndFlagsFailures) {
-  EXPECT_EQ(MulDiv(5, 1, 2), 3);
-  EXPECT_EQ(MulDiv(-5, 1, 2), -3);
-  EXPECT_EQ(MulDiv(7, 1, 3), 2);
-  EXPECT_EQ(MulDiv(8, 1, 3), 3);
-  EXPECT_EQ(MulDiv(8, 1, -3), -3);
-  EXPECT_EQ(MulDiv(2000000, 1000000, 1000000), 2000000);  // the product overflows 32 bits
-  EXPECT_EQ(MulDiv(INT_MAX, INT_MAX, INT_MAX), INT_MAX);
-  EXPECT_EQ(MulDiv(1, 1, 0), -1);
-  EXPECT_EQ(MulDiv(INT_MAX, 2, 1), -1);
-  EXPECT_EQ(MulDiv(INT_MIN, 2, 1), -1);
+// The rounded quotient, or "none" when MulDiv refuses.
+std::string Quotient(int32_t number, int32_t numerator, int32_t denominator) {
+  int32_t result = 0;
+  return MulDiv(number, numerator, denominator, result) ? std::to_string(result) : "none";
+}
+
+TEST(MulDivTest, RoundsHalvesAwayFromZeroKeepsTheFullProductAndRefusesWhatHasNoValue) {
+  EXPECT_EQ(Quotient(5, 1, 2), "3");
+  EXPECT_EQ(Quotient(-5, 1, 2), "-3");
+  EXPECT_EQ(Quotient(7, 1, 3), "2");
+  EXPECT_EQ(Quotient(8, 1, 3), "3");
+  EXPECT_EQ(Quotient(8, 1, -3), "-3");
+  EXPECT_EQ(Quotient(-1, 1000000, 1000000), "-1");  // a real -1 is a value
+  EXPECT_EQ(Quotient(2000000, 1000000, 1000000), "2000000");  // the product overflows 32 bits
+  EXPECT_EQ(Quotient(INT_MAX, INT_MAX, INT_MAX), std::to_string(INT_MAX));
+  EXPECT_EQ(Quotient(1, 1, 0), "none");
+  EXPECT_EQ(Quotient(INT_MAX, 2, 1), "none");
+  EXPECT_EQ(Quotient(INT_MIN, 2, 1), "none");
 }
 
 TEST(CompensationTest, ReadsAScaleOtherThanAMillionByRounding) {
   // 1000001 / 999999 is 2 ppm once rounded; 2 / 1 and 3 / 1 are twice and three times the length.
-  const Compensation ppm = CompensationFromRecord({1000001, 2, 3, 999999, 1, 1});
+  Compensation ppm{};
+  ASSERT_TRUE(CompensationFromRecord({1000001, 2, 3, 999999, 1, 1}, ppm));
   EXPECT_EQ(ppm.x, 2);
   EXPECT_EQ(ppm.y, 1000000);
   EXPECT_EQ(ppm.z, 2000000);
+}
+
+// A record without a scale for every axis is a broken record, not a correction of -1000001 ppm
+// that a page would show as real; a correction of -1000001 from a real scale is still a value.
+TEST_F(TableTest, ACompensationWithoutAScaleFailsAndLeavesTheOutputsAlone) {
+  struct Case {
+    const char* name;
+    Fields words;
+  };
+  for (const Case& c : {Case{"zero denominator", Words({1000000, 1000000, 1000000, 1000000, 0, 1000000})},
+                        Case{"quotient past 32 bits", Words({INT_MAX, 1000000, 1000000, 1, 1000000, 1000000})},
+                        Case{"correction past 32 bits", Words({1000000, 1000000, INT_MIN, 1000000, 1000000, 1000000})}}) {
+    SCOPED_TRACE(c.name);
+    for (uint16_t code : {uint16_t{0x0280}, uint16_t{0x0282}}) machine.replies[code] = Encode(c.words, false);
+    int x = 11, y = 12, z = 13;
+    EXPECT_FALSE(tables.hvx.GetUserCompensation(&x, &y, &z));
+    EXPECT_FALSE(tables.production.GetCompensation2(&x, &y, &z));
+    EXPECT_EQ(std::vector<int>({x, y, z}), std::vector<int>({11, 12, 13}));
+  }
+  machine.replies[0x0280] = Encode(Words({-1, 999999, 1000000, 1000000, 1000000, 1000000}), false);
+  int x = 0, y = 0, z = 0;
+  ASSERT_TRUE(tables.hvx.GetUserCompensation(&x, &y, &z));
+  EXPECT_EQ(std::vector<int>({x, y, z}), std::vector<int>({-1000001, -1, 0}));
+}
+
+// Direct reads go out under the cross-process lock, like every exchange but the bare writes.
+TEST_F(TableTest, DirectReadsHoldTheLock) {
+  machine.directReads[0x0100] = Bytes(56, 1);
+  machine.directReads[0x0248] = Bytes(8, 2);
+  uint8_t block[56];
+  int a = 0, b = 0;
+  EXPECT_EQ(tables.control.ReadDeviceBlock(block, 56), 56);
+  EXPECT_TRUE(tables.hvx.ReadDeviceRecord(block));
+  EXPECT_TRUE(tables.hvx.GetPair_0248(&a, &b));
+  ASSERT_EQ(machine.reads.size(), 3u);
+  for (const CFakeMachine::Write& read : machine.reads) {
+    SCOPED_TRACE(read.code);
+    EXPECT_TRUE(read.locked);
+  }
+  EXPECT_EQ(machine.lockDepth, 0);
 }
 
 class DeviceRecordTest : public TableTest {
