@@ -3,10 +3,12 @@
 #pragma once
 
 #include <cstdint>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "../controller/command_protocol.h"
+#include "../controller/out_of_memory.h"
 
 namespace api {
 
@@ -22,6 +24,19 @@ int BlockOut(bool obtained, const void* data, int length, void* buffer, int size
 template <typename Byte>
 int BlockOut(bool obtained, const std::vector<Byte>& data, void* buffer, int size) {
   return BlockOut(obtained, data.data(), static_cast<int>(data.size()), buffer, size);
+}
+
+// Runs a read that builds a block or text of the machine's size. Memory running out on the
+// way must not cross the library boundary: the user is told with the standard box and the
+// read fails with -1.
+template <typename Read>
+int GuardAllocation(Read read) {
+  try {
+    return read();
+  } catch (const std::bad_alloc&) {
+    ReportOutOfMemory();
+    return -1;
+  }
 }
 
 // Reads the machine status into both outputs (0xFFFFFFFF each when it could not be read);

@@ -12,9 +12,11 @@ namespace api {
 template <typename Byte>
 int ReadBlockOut(CCommandProtocol& controller,
                  bool (*read)(CCommandProtocol&, std::vector<Byte>&), void* buffer, int size) {
-  std::vector<Byte> data;
-  const bool obtained = read(controller, data);
-  return BlockOut(obtained, data, buffer, size);
+  return GuardAllocation([&] {
+    std::vector<Byte> data;
+    const bool obtained = read(controller, data);
+    return BlockOut(obtained, data, buffer, size);
+  });
 }
 
 }  // namespace api

@@ -10,9 +10,11 @@ namespace api {
 
 template <typename Read>
 int TextOut(CCommandProtocol& controller, Read read, char* buffer, int size) {
-  std::string text;
-  const bool obtained = read(controller, text);
-  return StringOut(obtained, text, buffer, size);
+  return GuardAllocation([&] {
+    std::string text;
+    const bool obtained = read(controller, text);
+    return StringOut(obtained, text, buffer, size);
+  });
 }
 
 }  // namespace api

@@ -11,22 +11,34 @@ namespace {
 
 constexpr uint32_t kTextChunk = 2048;
 constexpr uint32_t kAreaChunk = 4096;
-constexpr uint32_t kEmptyReadPauseMs = 10;
-// The machine sends the rest of a report or area while the lock is held for this very
-// exchange; ten seconds without a byte means it has stopped, and the lock must not be held
-// for ever.
-constexpr uint32_t kSilenceLimitMs = 10000;
+constexpr uint32_t kTextEmptyReadPauseMs = 10;
+// Short enough not to slow an area down, long enough not to spin a core on empty reads.
+constexpr uint32_t kAreaEmptyReadPauseMs = 1;
 
-// Time since the last byte arrived.
-class CSilence {
+// The machine sends the rest of a report or area while the lock is held for this very
+// exchange, so the lock must not be held for ever: ten seconds without a byte means the
+// machine has stopped, and a transfer still going after a minute, or grown past 16 MiB, is
+// not a report or an area. A report runs to a few MB and the areas to a few KB, so both
+// bounds lie far beyond any real transfer.
+constexpr uint32_t kSilenceLimitMs = 10000;
+constexpr uint32_t kTransferLimitMs = 60000;
+constexpr uint32_t kTransferLimitBytes = 16u * 1024 * 1024;
+
+// The time bounds of one transfer: since the last byte arrived and since it began.
+class CTransferTime {
  public:
-  explicit CSilence(CClock& clock) : clock_(clock), since_(clock.TickCount()) {}
-  void Heard() { since_ = clock_.TickCount(); }
-  bool TooLong() { return ElapsedMs(since_, clock_.TickCount()) > kSilenceLimitMs; }
+  explicit CTransferTime(CClock& clock)
+      : clock_(clock), began_(clock.TickCount()), heard_(began_) {}
+  void Heard() { heard_ = clock_.TickCount(); }
+  bool TooLong() {
+    const uint32_t now = clock_.TickCount();
+    return ElapsedMs(heard_, now) > kSilenceLimitMs || ElapsedMs(began_, now) > kTransferLimitMs;
+  }
 
  private:
   CClock& clock_;
-  uint32_t since_;
+  uint32_t began_;
+  uint32_t heard_;
 };
 
 struct AreaCodes {
@@ -51,16 +63,17 @@ bool CCommandProtocol::ReadBulkText(uint16_t code, std::vector<char>& sink) {
   TransportLock lock(transport_);
   if (!lock.locked() || !StartTransfer(code)) return false;
   char chunk[kTextChunk];
-  CSilence silence(clock_);
+  CTransferTime time(clock_);
   for (;;) {
     const int32_t received = transport_->BulkRead(chunk, kTextChunk);
     if (received < 0 || received > static_cast<int32_t>(kTextChunk)) return false;
+    if (time.TooLong()) return false;
     if (received == 0) {
-      if (silence.TooLong()) return false;
-      clock_.Sleep(kEmptyReadPauseMs);
+      clock_.Sleep(kTextEmptyReadPauseMs);
       continue;
     }
-    silence.Heard();
+    time.Heard();
+    if (sink.size() + static_cast<uint32_t>(received) > kTransferLimitBytes) return false;
     sink.insert(sink.end(), chunk, chunk + received);
     if (chunk[received - 1] == '\0') return true;
   }
@@ -70,22 +83,23 @@ bool CCommandProtocol::DumpArea(int area, std::vector<uint8_t>& sink) {
   AreaCodes codes;
   if (!AreaCodesOf(area, codes)) return false;
   uint32_t remaining = 0;
-  if (!QueryWords32(codes.size, &remaining, 1)) return false;
+  if (!QueryWords32(codes.size, &remaining, 1) || remaining > kTransferLimitBytes) return false;
 
   TransportLock lock(transport_);
   if (!lock.locked() || !StartTransfer(codes.read)) return false;
   uint8_t chunk[kAreaChunk];
-  CSilence silence(clock_);
+  CTransferTime time(clock_);
   // The machine expects the first read even for an empty area.
   do {
     const uint32_t asked = std::min(kAreaChunk, remaining);
     const int32_t received = transport_->BulkRead(chunk, asked);
     if (received < 0 || static_cast<uint32_t>(received) > asked) return false;
+    if (time.TooLong()) return false;
     if (received == 0) {
-      if (silence.TooLong()) return false;
+      clock_.Sleep(kAreaEmptyReadPauseMs);
       continue;
     }
-    silence.Heard();
+    time.Heard();
     sink.insert(sink.end(), chunk, chunk + received);
     remaining -= static_cast<uint32_t>(received);
   } while (remaining > 0);

@@ -2,9 +2,12 @@
 // reach the caller's buffer without ever writing past it.
 #include <cstring>
 #include <functional>
+#include <new>
 #include <string>
 
+#include "block_out.h"
 #include "table_fixture.h"
+#include "text_out.h"
 
 namespace {
 
@@ -127,6 +130,15 @@ TEST_F(BlockTransferTest, SendDataGoesStraightToTheBulkPipeWithoutTheLock) {
   EXPECT_EQ(machine.bulkOut[0], Bytes(data, data + 3));
   EXPECT_TRUE(machine.writes.empty());
   EXPECT_EQ(machine.statusReads, 0);
+}
+
+// Memory running out while a block or text is built stays inside the library: the slot fails.
+TEST_F(BlockTransferTest, AnAllocationThatFailsIsAFailedReadNotAnException) {
+  const auto block = [](CCommandProtocol&, std::vector<char>&) -> bool { throw std::bad_alloc(); };
+  const auto text = [](CCommandProtocol&, std::string&) -> bool { throw std::bad_alloc(); };
+  char buffer[8];
+  EXPECT_EQ(api::ReadBlockOut<char>(protocol, block, buffer, sizeof buffer), -1);
+  EXPECT_EQ(api::TextOut(protocol, text, buffer, sizeof buffer), -1);
 }
 
 }  // namespace

@@ -89,7 +89,7 @@ TEST_F(ProtocolTest, AnAreaIsReadIn4KPiecesUntilItsSizeArrived) {
   EXPECT_EQ(transport.Calls("write")[0].value, 0x02F0);
   EXPECT_EQ(transport.Calls("write")[1].value, 0x02F1);
   const auto reads = transport.Calls("bulkread");
-  EXPECT_EQ(reads[2].at, reads[1].at);  // an empty read is repeated at once
+  EXPECT_EQ(reads[2].at - reads[1].at, 1u);  // an empty read is repeated after a breath
 }
 
 TEST_F(ProtocolTest, AreaReadsFailOnErrorsAndSilence) {
@@ -114,6 +114,61 @@ TEST_F(ProtocolTest, AreaReadsFailOnErrorsAndSilence) {
   clock.advancePerReading = 1;
   EXPECT_FALSE(third.DumpArea(0, area));
   EXPECT_EQ(silent.depth, 0);
+}
+
+// A machine that keeps sending, a byte at a time and never ten seconds apart, or without end,
+// must not hold the lock (and the caller) for ever.
+TEST_F(ProtocolTest, ReportTextEndsAfterAMinuteOrPast16MiB) {
+  transport.Status(2, 0);
+  for (int i = 0; i < 100; ++i) {
+    for (int empty = 0; empty < 500; ++empty) transport.Chunk({});  // 5 s of nothing
+    transport.Chunk({'x'});
+  }
+  std::vector<char> text;
+  const uint32_t start = clock.now;
+  EXPECT_FALSE(protocol.ReadBulkText(0x02C0, text));
+  EXPECT_GT(clock.now - start, 60000u);
+  EXPECT_LT(clock.now - start, 60100u);
+  EXPECT_EQ(transport.depth, 0);
+
+  CScriptedTransport endless(clock);
+  CProtocolUnderTest second(&endless, clock);
+  endless.Status(2, 0);
+  const size_t chunks = 16 * 1024 * 1024 / 2048 + 1;
+  for (size_t i = 0; i < chunks; ++i) endless.Chunk(Bytes(2048, 'y'));
+  endless.Chunk({0});
+  text.clear();
+  EXPECT_FALSE(second.ReadBulkText(0x02C0, text));
+  EXPECT_EQ(endless.Calls("bulkread").size(), chunks);  // stopped at the chunk past the cap
+  EXPECT_LE(text.size(), 16u * 1024 * 1024);
+}
+
+TEST_F(ProtocolTest, AnAreaLargerThan16MiBIsNotRead) {
+  transport.Status(2, ReplySize(4));
+  transport.Answer(0x0003, Word32(16 * 1024 * 1024 + 1));
+  std::vector<uint8_t> area;
+  EXPECT_FALSE(protocol.DumpArea(0, area));
+  EXPECT_TRUE(transport.Calls("write", 0x02E1).empty());
+  EXPECT_TRUE(transport.Calls("bulkread").empty());
+}
+
+// Empty reads are spaced by a millisecond, and an area that keeps trickling in ends after a
+// minute.
+TEST_F(ProtocolTest, AnAreaPausesBetweenEmptyReadsAndEndsAfterAMinute) {
+  transport.Status(2, ReplySize(4));
+  transport.Answer(0x0003, Word32(100000));
+  for (int i = 0; i < 100; ++i) {
+    for (int empty = 0; empty < 2000; ++empty) transport.Chunk({});
+    transport.Chunk({1});
+  }
+  clock.advancePerReading = 1;  // so that even reads without a pause take time
+  std::vector<uint8_t> area;
+  const uint32_t start = clock.now;
+  EXPECT_FALSE(protocol.DumpArea(0, area));
+  EXPECT_GT(clock.now - start, 60000u);
+  EXPECT_LT(clock.now - start, 60100u);
+  EXPECT_EQ(clock.sleeps.back(), 1u);
+  EXPECT_EQ(transport.depth, 0);
 }
 
 TEST_F(ProtocolTest, UploadSendsNothingUnlessTheSourceHasTheAreasSize) {
@@ -147,12 +202,15 @@ TEST_F(ProtocolTest, TheTableIsReadUpToTheSmallerOfItsSizeAndTheBuffer) {
   transport.machineSwaps = true;
   transport.Status(2, ReplySize(6));
   transport.Answer(0x0003, Bytes{0x00, 0x01, 0x00, 0x02, 0x00, 0x03});
-  uint16_t table[4] = {0xAAAA, 0xAAAA, 0xAAAA, 0xAAAA};
+  // A filler that reads differently byte-swapped, so a word the machine never sent shows if it
+  // is converted all the same.
+  uint16_t table[4] = {0xA55A, 0xA55A, 0xA55A, 0x1234};
   ASSERT_TRUE(protocol.ReadWordTable(table, 4));
   EXPECT_EQ(transport.Calls("read", 0x0003).back().length, 6u);
   EXPECT_EQ(table[0], 1);
+  EXPECT_EQ(table[1], 2);
   EXPECT_EQ(table[2], 3);
-  EXPECT_EQ(table[3], 0xAAAA);
+  EXPECT_EQ(table[3], 0x1234);
 
   uint16_t two[2];
   ASSERT_TRUE(protocol.ReadWordTable(two, 2));
