@@ -181,6 +181,16 @@ TEST_F(CommandPayloadTest, OnlyCompletionCommandsWaitForTheMachineToFinish) {
   }
 }
 
+// A machine that never accepts: whatever waits for acceptance or completion fails, and only
+// the bare writes go through.
+TEST_F(CommandPayloadTest, EveryCommandThatWaitsFailsWhenTheMachineNeverAccepts) {
+  machine.neverAccepts = true;
+  for (const CommandCase& c : Cases()) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(c.call(tables), c.waits == Waits::Nothing);
+  }
+}
+
 TEST_F(CommandPayloadTest, EveryCommandFailsWithoutAConnectedMachine) {
   machine.connected = false;
   for (const CommandCase& c : Cases()) {

@@ -8,6 +8,7 @@
 namespace {
 
 constexpr uint32_t kExecutingBit = 0x20;
+constexpr uint32_t kPendingBit = 0x40;
 
 void Append(Bytes& out, uint32_t value, int width, bool bigEndian) {
   for (int i = 0; i < width; ++i) {
@@ -63,6 +64,7 @@ int32_t CFakeMachine::VendorRead(uint16_t value, void* buffer, uint16_t length) 
     ++statusReads;
     return Answer(StatusBytes(), buffer, length);
   }
+  reads.push_back({value, Bytes(), lockDepth > 0});
   if (value == kCmdReply) {
     const int32_t count = Answer(offered_, buffer, length);
     offered_.clear();
@@ -108,6 +110,7 @@ std::vector<uint16_t> CFakeMachine::WrittenCodes() const {
 
 Bytes CFakeMachine::StatusBytes() const {
   const uint32_t handshake = (neverFinishes ? kExecutingBit : 0) |
+                             (neverAccepts ? kPendingBit : 0) |
                              (static_cast<uint32_t>(offered_.size()) << 24);
   return Encode({{4, stateWord}, {4, handshake}}, bigEndian);
 }

@@ -47,6 +47,8 @@ class CFakeMachine : public CTransport {
   bool connected = true;
   // The machine never finishes executing: completion waits time out, acceptance does not.
   bool neverFinishes = false;
+  // The machine never accepts: the pending bit stays set and acceptance waits time out.
+  bool neverAccepts = false;
   uint32_t stateWord = 2;
 
   std::map<uint16_t, Bytes> replies;      // offered after a write of the code
@@ -54,6 +56,7 @@ class CFakeMachine : public CTransport {
   std::deque<Bytes> bulkIn;
 
   std::vector<Write> writes;
+  std::vector<Write> reads;  // every control read but the status, without data
   std::vector<Bytes> bulkOut;
   std::string sentFilePath;
   std::string sentJobName;

@@ -68,6 +68,11 @@ TEST_F(ControllerTest, AnyOtherMarkerMeansSwappingAndAShortCheckKeepsIt) {
   UsbAnswers({1, 0, 0x34, 0x12});
   ASSERT_TRUE(controller.Connect(kMachine));
   EXPECT_FALSE(controller.swapBytes());
+  // Whatever the missing byte would have been, a three-byte marker byte 0x12 never reads as
+  // the same order, so a check that looked at it would switch to swapping here.
+  UsbAnswers({1, 0, 0x12});
+  EXPECT_FALSE(controller.Connect(kMachine));
+  EXPECT_FALSE(controller.swapBytes());
 }
 
 TEST_F(ControllerTest, NoLockOrNoDeviceMeansNoCheck) {
