@@ -2,13 +2,11 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cctype>
 #include <cstring>
 
-namespace {
+#include "discovery_text.h"
 
-// Every vendor request of the machine's command channel uses this request code.
-constexpr uint8_t kVendorRequestCode = 1;
+namespace {
 
 // Driver control codes of the USB printer class.
 constexpr uint32_t kIoctlQueryDeviceId = 0x0016000C;
@@ -28,20 +26,23 @@ constexpr uint32_t kDeviceIdQuerySize = 4093;
 
 constexpr uint32_t kFileChunk = 32768;
 constexpr uint32_t kReopenLockTimeoutMs = 10000;
-constexpr const char* kDefaultDocumentName = "RireveZirariduda";
 
 std::string MutexName(const std::string& deviceName) {
   return "Global\\RireveZirariduda " + deviceName;
 }
 
-bool SameDriverName(const std::string& a, const char* b) {
-  const size_t length = std::strlen(b);
-  if (a.size() != length) return false;
-  for (size_t i = 0; i < length; ++i) {
-    const int x = std::tolower(static_cast<unsigned char>(a[i]));
-    const int y = std::tolower(static_cast<unsigned char>(b[i]));
-    if (x != y) return false;
-  }
+// The driver and the spooler may take less than they were given; the rest is written again
+// from where they stopped. A write that takes nothing would never finish and counts as a
+// failure. The first write is made even for no bytes at all.
+template <typename Write>
+bool WriteWhole(const uint8_t* data, uint32_t length, Write write) {
+  do {
+    uint32_t written = 0;
+    if (!write(data, length, &written) || written > length) return false;
+    if (written == 0 && length > 0) return false;
+    data += written;
+    length -= written;
+  } while (length > 0);
   return true;
 }
 
@@ -156,7 +157,7 @@ int CUsbPrintTransport::EnumerateDevices(const char* driverName, bool onlyOpenab
 bool CUsbPrintTransport::AcceptsQueue(const PrinterQueue& queue, const char* driverName,
                                       bool onlyOpenable) {
   if (!driverName) return true;
-  if (!SameDriverName(queue.driverName, driverName)) return false;
+  if (!discovery_text::EqualsIgnoringCase(queue.driverName, driverName)) return false;
   if (!onlyOpenable) return true;
   std::string path;
   if (!system_.FindDevicePath(queue.name, path)) return false;
@@ -167,18 +168,23 @@ bool CUsbPrintTransport::AcceptsQueue(const PrinterQueue& queue, const char* dri
 }
 
 bool CUsbPrintTransport::VendorWrite(uint16_t value, const void* data, uint16_t length) {
-  return VendorSet(device_, kVendorRequestCode, value, 0, data, length);
+  return VendorSet(device_, kVendorRequest, value, 0, data, length);
 }
 
 int32_t CUsbPrintTransport::VendorRead(uint16_t value, void* buffer, uint16_t length) {
-  return VendorGet(device_, kVendorRequestCode, value, 0, buffer, length);
+  return VendorGet(device_, kVendorRequest, value, 0, buffer, length);
 }
 
 bool CUsbPrintTransport::BulkWrite(const void* data, uint32_t length) {
-  uint32_t written = 0;
-  const DeviceIo io = system_.WriteDevice(device_, data, length, &written, overlapped_);
-  if (overlapped_) return io != DeviceIo::kFailed;
-  return io == DeviceIo::kDone;
+  if (overlapped_) {
+    uint32_t written = 0;
+    return system_.WriteDevice(device_, data, length, &written, overlapped_) != DeviceIo::kFailed;
+  }
+  // A parameter area cut short must never pass for a whole one.
+  const auto write = [this](const uint8_t* bytes, uint32_t count, uint32_t* written) {
+    return system_.WriteDevice(device_, bytes, count, written, nullptr) == DeviceIo::kDone;
+  };
+  return WriteWhole(static_cast<const uint8_t*>(data), length, write);
 }
 
 int32_t CUsbPrintTransport::BulkRead(void* buffer, uint32_t length) {
@@ -206,7 +212,7 @@ int CUsbPrintTransport::Unlock() {
 bool CUsbPrintTransport::SendFile(CFileSource& file, const char* documentName) {
   OsHandle printer = system_.OpenQueue(deviceName_);
   if (!printer) return false;
-  bool ok = system_.StartRawDoc(printer, documentName ? documentName : kDefaultDocumentName);
+  bool ok = system_.StartRawDoc(printer, documentName ? documentName : kDefaultJobName);
   if (ok) {
     system_.StartPage(printer);
     uint8_t chunk[kFileChunk];
@@ -228,17 +234,11 @@ bool CUsbPrintTransport::SendFile(CFileSource& file, const char* documentName) {
   return ok;
 }
 
-// The spooler may take less than it was given; the rest is written again from where it
-// stopped. A write that takes nothing would never finish and counts as a failure.
 bool CUsbPrintTransport::WriteChunk(OsHandle printer, const uint8_t* data, uint32_t length) {
-  while (length > 0) {
-    uint32_t written = 0;
-    if (!system_.WriteQueue(printer, data, length, &written)) return false;
-    if (written == 0 || written > length) return false;
-    data += written;
-    length -= written;
-  }
-  return true;
+  const auto write = [this, printer](const uint8_t* bytes, uint32_t count, uint32_t* written) {
+    return system_.WriteQueue(printer, bytes, count, written);
+  };
+  return WriteWhole(data, length, write);
 }
 
 bool CUsbPrintTransport::ResolveDevicePath(const char* deviceName, std::string& path) {

@@ -78,7 +78,7 @@ class CFakeUsbSystem : public CUsbSystem {
     const uint8_t* bytes = static_cast<const uint8_t*>(data);
     bulkWrites.emplace_back(bytes, bytes + length);
     bulkOverlapped.push_back(overlapped);
-    *transferred = length;
+    *transferred = std::min(length, bulkTakesAtMost);
     return bulkWriteResult;
   }
   DeviceIo ReadDevice(OsHandle, void* buffer, uint32_t length, uint32_t* transferred,
@@ -158,6 +158,7 @@ class CFakeUsbSystem : public CUsbSystem {
   std::vector<std::vector<uint8_t>> bulkWrites;
   std::vector<void*> bulkOverlapped;
   DeviceIo bulkWriteResult = DeviceIo::kDone;
+  uint32_t bulkTakesAtMost = 0xFFFFFFFF;  // the driver's count of a write that took less
   std::vector<uint32_t> bulkReadLengths;
   std::vector<uint8_t> bulkIn;
   DeviceIo bulkReadResult = DeviceIo::kDone;

@@ -251,6 +251,22 @@ TEST_F(UsbTransportTest, SynchronousBulkTransfers) {
   EXPECT_EQ(transport.BulkRead(buffer, 16), -1);
 }
 
+// A parameter area written in pieces arrives whole; a driver that takes nothing fails the
+// write rather than leave the area short.
+TEST_F(UsbTransportTest, ASynchronousBulkWriteThatTookLessWritesTheRest) {
+  OpenMachine();
+  const uint8_t data[] = {1, 2, 3, 4, 5, 6, 7};
+  system.bulkTakesAtMost = 3;
+  EXPECT_TRUE(transport.BulkWrite(data, 7));
+  EXPECT_EQ(system.bulkWrites, (std::vector<std::vector<uint8_t>>{
+                                   {1, 2, 3, 4, 5, 6, 7}, {4, 5, 6, 7}, {7}}));
+  system.bulkWrites.clear();
+  system.bulkTakesAtMost = 0;
+  EXPECT_FALSE(transport.BulkWrite(data, 7));
+  EXPECT_EQ(system.bulkWrites.size(), 1u);
+  EXPECT_TRUE(transport.BulkWrite(data, 0));  // nothing to write is no short write
+}
+
 TEST_F(UsbTransportTest, OverlappedModeOpensOverlappedRefusesReadsAndTakesPendingWrites) {
   char record[20];
   CUsbPrintTransport overlapped(record, system);
