@@ -3,9 +3,6 @@
 
 #include "../controller/command_protocol.h"
 
-// The job name the machine sees when the caller gives none.
-constexpr const char* kDefaultJobName = "RireveZirariduda";
-
 // path: the address of a variable holding the pointer to the path. A file that cannot be
 // opened is reported with the standard file-error box and gives false.
 bool OutputFile(CCommandProtocol& protocol, const char* const* path, const char* jobName);

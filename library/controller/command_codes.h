@@ -4,8 +4,7 @@
 
 #include <cstdint>
 
-// Every vendor request of the command channel uses this request code.
-constexpr uint8_t kVendorRequest = 1;
+#include "../transport/transport.h"  // kVendorRequest
 
 enum CommandCode : uint16_t {
   // Channel, status and device block.

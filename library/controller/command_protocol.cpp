@@ -225,11 +225,6 @@ int CCommandProtocol::DirectRead(uint16_t code, void* buffer, int length) {
   return transport_->VendorRead(code, buffer, asked);
 }
 
-int CCommandProtocol::SendCommandAndWait(uint16_t code, const void* payload, int length) {
-  if (!SendCommand(code, payload, length)) return 0;
-  return WaitCompleted() ? 1 : 0;
-}
-
 int CCommandProtocol::ReadDeviceBlock(void* buffer, int size) {
   const int received = DirectRead(kCmdDeviceBlock, buffer, size);
   if (received >= 8) {

@@ -64,10 +64,6 @@ class CCommandProtocol {
   bool DirectWriteWords32(uint16_t code, const uint32_t* words, int count);
   int DirectRead(uint16_t code, void* buffer, int length);
 
-  // Command plus completion: the command, then, after the lock is released, the completion
-  // wait. 1 only when both succeed.
-  int SendCommandAndWait(uint16_t code, const void* payload, int length);
-
   // Bulk procedures, each under one lock for its whole length.
   bool ReadBulkText(uint16_t code, std::vector<char>& sink);
   bool DumpArea(int area, std::vector<uint8_t>& sink);

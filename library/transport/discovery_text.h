@@ -1,4 +1,5 @@
-// The two ways device discovery compares names read from the spooler and the registry.
+// How names read from the spooler and the registry are compared: the one case-insensitive
+// comparison of the library, and the others discovery needs.
 #pragma once
 
 #include <string>

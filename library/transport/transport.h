@@ -4,6 +4,12 @@
 #include <cstdint>
 #include <string>
 
+// Every vendor request of the machine's command channel uses this request code; the command
+// number travels in the value field.
+constexpr uint8_t kVendorRequest = 1;
+// The job name a machine sees when a file is handed over without one.
+constexpr const char kDefaultJobName[] = "RireveZirariduda";
+
 // An operating-system handle as the transports keep it (a HANDLE on Windows). Device handles use
 // kInvalidDeviceHandle (INVALID_HANDLE_VALUE) for "none open".
 typedef void* OsHandle;

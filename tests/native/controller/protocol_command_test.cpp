@@ -1,4 +1,5 @@
 // Commands and queries: what goes to the machine, under which lock, and how replies are taken.
+#include "command_shapes.h"
 #include "protocol_fixture.h"
 
 namespace {
@@ -112,14 +113,14 @@ TEST_F(ProtocolTest, CompletionIsAwaitedAfterTheCommandsLockIsReleased) {
   transport.Status(2, 0);
   transport.Status(2, kExecuting);
   transport.Status(2, 0);
-  EXPECT_EQ(protocol.SendCommandAndWait(0x029C, nullptr, 0), 1);
+  EXPECT_TRUE(shapes::Command(protocol, 0x029C, shapes::Until::Completed));
   EXPECT_EQ(StatusReadDepths(), (std::vector<int>{2, 1, 1}));
 
   CScriptedTransport other(clock);
   CProtocolUnderTest second(&other, clock);
   other.Status(2, 0);
   other.Status(2, kExecuting | kError);
-  EXPECT_EQ(second.SendCommandAndWait(0x029C, nullptr, 0), 0);
+  EXPECT_FALSE(shapes::Command(second, 0x029C, shapes::Until::Completed));
 }
 
 TEST_F(ProtocolTest, DirectWritesNeitherLockNorWait) {
