@@ -1,13 +1,6 @@
-# Cross build of the 32-bit Windows binaries with MinGW-w64.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross build of the 32-bit Windows binaries (the deliverables) with MinGW-w64.
+set(HVX_MINGW_TRIPLET i686-w64-mingw32)
 set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# The posix thread model gives GoogleTest and the emulator std::mutex; -static keeps its runtime
-# inside each binary. Test programs run under Wine; scripts/test provides the prefix and display.
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# Debian's wine script picks the loader from the prefix, which scripts/wine-env makes 32-bit.
+set(HVX_WINE_LOADER wine)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

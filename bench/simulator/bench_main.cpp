@@ -10,12 +10,23 @@
 
 #include "harness/emulator_process.h"
 #include "harness/service_library.h"
+#include "link_floor.h"
 #include "timing.h"
 
 namespace {
 
 const int kLatencyCalls = 200;
 const int kReportBytes = 1024 * 1024;
+const char kDeviceName[] = "Varnel HVX-40";
+
+// Measured in the same run as the figures it is the floor of, before the library connects.
+bool MeasureFloor() {
+  const Summary floor = MeasureLinkFloor(kDeviceName, kLatencyCalls);
+  std::puts(LatencyLine("floor: status read, link alone", kLatencyCalls, floor).c_str());
+  if (floor.failures == kLatencyCalls) return false;
+  SetFloor(floor.median);
+  return true;
+}
 
 // Waits (unmeasured) until the machine stands still, so every move starts from rest.
 void WaitForStandstill(CServiceLibrary& library) {
@@ -69,8 +80,9 @@ void PrintThroughput(const char* name, int bytes, int repeats, const std::functi
     if (!ok) ++failures;
   }
   double kbPerSecond = (static_cast<double>(bytes) * repeats / 1024.0) / (total / 1000.0);
-  std::printf("%-34s %9.1f KB/s   %8.2f ms per %d bytes   (%d runs, %d failed)\n", name,
-              kbPerSecond, total / repeats, bytes, repeats, failures);
+  std::printf("%-34s %9.1f KB/s   %8.2f ms per %d bytes   (%d runs, %d failed)%s\n", name,
+              kbPerSecond, total / repeats, bytes, repeats, failures,
+              FloorRatio(total / repeats).c_str());
 }
 
 void MeasureThroughput(CServiceLibrary& library) {
@@ -105,6 +117,7 @@ int main() {
     std::puts("hvx40sim.exe did not come up");
     return 1;
   }
+  if (!MeasureFloor()) std::puts("the emulator's block could not be opened; no floor");
   CServiceLibrary library;
   if (!library.Load() || !library.control->ConnectSimulator(0)) {
     std::puts("HVX40ServiceAPI.dll did not load or connect to the emulator");

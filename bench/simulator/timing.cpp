@@ -33,9 +33,22 @@ Summary Measure(int count, const std::function<bool()>& call,
   return summary;
 }
 
+namespace {
+double floorMs = 0;
+}  // namespace
+
+void SetFloor(double medianMs) { floorMs = medianMs; }
+
+std::string FloorRatio(double ms) {
+  if (floorMs <= 0) return "";
+  char text[40];
+  std::snprintf(text, sizeof text, "   x%.1f floor", ms / floorMs);
+  return text;
+}
+
 std::string LatencyLine(const std::string& name, int count, const Summary& summary) {
   char line[200];
   std::snprintf(line, sizeof line, "%-34s median %8.2f ms   p95 %8.2f ms   (%d calls, %d failed)",
                 name.c_str(), summary.median, summary.p95, count, summary.failures);
-  return line;
+  return line + FloorRatio(summary.median);
 }

@@ -19,5 +19,12 @@ struct Summary {
 Summary Measure(int count, const std::function<bool()>& call,
                 const std::function<void()>& prepare = nullptr);
 
-// One aligned report line: "<name> median <m> ms  p95 <p> ms  (<n> calls, <f> failed)".
+// The floor against which every later figure is also given as a ratio, so that a change of the
+// library's own overhead can be read off one run on a noisy machine.
+void SetFloor(double medianMs);
+// "   x<ratio> floor" for a time in milliseconds, or "" while no floor is set.
+std::string FloorRatio(double ms);
+
+// One aligned report line: "<name> median <m> ms  p95 <p> ms  (<n> calls, <f> failed)", followed
+// by the median's ratio to the floor.
 std::string LatencyLine(const std::string& name, int count, const Summary& summary);

@@ -7,10 +7,9 @@
 
 namespace {
 
-// USB request types of the simulator's control transfers (interface recipient).
-constexpr uint8_t kClassIn = 0xA1;
-constexpr uint8_t kVendorIn = 0xC1;
-constexpr uint8_t kVendorOut = 0x41;
+constexpr uint8_t kClassIn = CSimulatorLink::kClassIn;
+constexpr uint8_t kVendorIn = CSimulatorLink::kVendorIn;
+constexpr uint8_t kVendorOut = CSimulatorLink::kVendorOut;
 // The printer class's GET_DEVICE_ID request.
 constexpr uint8_t kGetDeviceId = 0;
 constexpr uint16_t kDeviceIdLength = 4092;

@@ -1,0 +1,23 @@
+#include "link_floor.h"
+
+#include <cstdint>
+
+#include "command_codes.h"
+#include "simulator_link.h"
+
+Summary MeasureLinkFloor(const std::string& deviceName, int count) {
+  CSimulatorLink link;
+  const OsHandle block = link.OpenBlock(deviceName, OsHandle());
+  if (block == kInvalidDeviceHandle) {
+    Summary none;
+    none.failures = count;
+    return none;
+  }
+  uint8_t status[8];
+  const Summary summary = Measure(count, [&] {
+    return link.ControlIn(CSimulatorLink::kVendorIn, kVendorRequest, kCmdStatus, 0, status,
+                          sizeof status) == static_cast<int32_t>(sizeof status);
+  });
+  link.CloseBlock(block);
+  return summary;
+}
