@@ -54,6 +54,9 @@ TEST(ToolResources, IconAndCommonControlsManifestArePresent) {
   const std::string manifest = ResourceBytes(MAKEINTRESOURCEA(24), 1);
   EXPECT_NE(std::string::npos, manifest.find("Microsoft.Windows.Common-Controls"));
   EXPECT_NE(std::string::npos, manifest.find("version=\"6.0.0.0\""));
+  // A fixed architecture would keep the other width's build from loading the common controls.
+  EXPECT_EQ(std::string::npos, manifest.find("processorArchitecture=\"x86\""));
+  EXPECT_EQ(std::string::npos, manifest.find("processorArchitecture=\"amd64\""));
 }
 
 TEST(ToolResources, TestCutProgramsAreEmbeddedUnchanged) {
