@@ -143,8 +143,10 @@ void CBlockServer::HandleRequest(Event request, CMachineEndpoint& machine) {
     default: break;
   }
   // A slow machine: the client has given the transfer up by the time the acknowledge comes.
+  // A client that sets its next request meanwhile would take this acknowledge for its own.
   if (lateAcknowledge_.exchange(false)) {
     std::this_thread::sleep_for(std::chrono::milliseconds(kLateAcknowledgeMs));
+    if (ipc_.WaitAny(&events_[request], 1, 0) == 0) machine.ClientOutOfStep();
   }
   Acknowledge(static_cast<Event>(request + 1));
 }

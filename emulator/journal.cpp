@@ -59,6 +59,8 @@ void CJournal::BulkIn(size_t count) {
   if (count > 0) Line("BI " + std::to_string(count));
 }
 
+void CJournal::OutOfStep() { Line("STEP"); }
+
 void CJournal::OutputFile(const std::string& path, const std::vector<uint8_t>& content) {
   Line("F " + path + " " + HexBytes(content.data(), content.size()));
 }

@@ -7,6 +7,7 @@
 //   BO <hex>                 bulk OUT data
 //   BI <count>               bulk IN data delivered, count in decimal (empty reads not written)
 //   F <path> <hex>           a file handed over: its path and its bytes
+//   STEP                     a client set a request before it had its last acknowledge
 // Codes are four hex digits; all hex is lowercase without blanks.
 #pragma once
 
@@ -32,6 +33,7 @@ class CJournal {
   void BulkOut(const uint8_t* data, size_t length);
   void BulkIn(size_t count);
   void OutputFile(const std::string& path, const std::vector<uint8_t>& content);
+  void OutOfStep();
 
  private:
   CJournal(const CJournal&) = delete;

@@ -28,4 +28,7 @@ class CMachineEndpoint {
   virtual bool OutputFile(const std::string& path) = 0;
   // The client set the disconnect event.
   virtual void ClientDisconnected() = 0;
+  // The client set a new request before it had the acknowledge of its last one; from then on
+  // it takes acknowledges for requests not yet served and reads answers not yet given.
+  virtual void ClientOutOfStep() = 0;
 };

@@ -221,6 +221,8 @@ bool CMachineModel::OutputFile(const std::string& path) {
 
 void CMachineModel::ClientDisconnected() { RestartWhenUpdateEnded(); }
 
+void CMachineModel::ClientOutOfStep() { journal_.OutOfStep(); }
+
 // The host reloads its library between entering update mode and sending the image, so only a
 // reconnection after the installation has ended counts as the restart that leaves update mode.
 void CMachineModel::RestartWhenUpdateEnded() {

@@ -59,6 +59,7 @@ class CMachineModel : public CMachineEndpoint {
   std::vector<uint8_t> BulkIn(size_t max) override;
   bool OutputFile(const std::string& path) override;
   void ClientDisconnected() override;
+  void ClientOutOfStep() override;
 
   // The hand controls and the test switches.
   void SetCoverOpen(bool open);

@@ -41,6 +41,10 @@ class CSerializedEndpoint : public CMachineEndpoint {
     std::lock_guard<std::mutex> hold(mutex_);
     machine_.ClientDisconnected();
   }
+  void ClientOutOfStep() override {
+    std::lock_guard<std::mutex> hold(mutex_);
+    machine_.ClientOutOfStep();
+  }
 
  private:
   CMachineEndpoint& machine_;

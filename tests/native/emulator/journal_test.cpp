@@ -32,7 +32,9 @@ TEST_F(JournalTest, ControlTransfersAreWrittenAsTheyArrive) {
   host_.Write(kCmdStopMotion);
   host_.Read(kCmdStatus, 8);
   machine_.ControlIn(0xA1, 0, 0, 4092);
-  EXPECT_EQ((std::vector<std::string>{"W 0350 5000e803c0190300", "W 0273", "R 0001 8", "ID"}),
+  machine_.ClientOutOfStep();
+  EXPECT_EQ((std::vector<std::string>{"W 0350 5000e803c0190300", "W 0273", "R 0001 8", "ID",
+                                      "STEP"}),
             Lines());
 }
 

@@ -149,6 +149,7 @@ class LateAcknowledgeTest : public LinkTest {
     EXPECT_EQ(sets[0], EventName(kControlRequest));
     EXPECT_EQ(sets[1], EventName(kControlAcknowledge));
     EXPECT_EQ(sets[2], EventName(kControlRequest));
+    EXPECT_EQ(machine.outOfStep, 0);
     ASSERT_EQ(machine.controlOuts.size(), 1u);
     EXPECT_EQ(machine.controlOuts[0].value, 0x0203);
     EXPECT_EQ(machine.controlOuts[0].data, second);

@@ -54,6 +54,7 @@ class CRecordingMachine : public CMachineEndpoint {
     return true;
   }
   void ClientDisconnected() override { ++disconnects; }
+  void ClientOutOfStep() override { ++outOfStep; }
 
   std::vector<uint8_t> controlAnswer;
   bool bulkOutReady = true;
@@ -66,4 +67,5 @@ class CRecordingMachine : public CMachineEndpoint {
   std::vector<size_t> bulkInAsked;
   std::vector<std::string> files;
   int disconnects = 0;
+  int outOfStep = 0;
 };

@@ -1,5 +1,7 @@
 // The failure paths through the simulator link: a server that never acknowledges, a device that
 // vanishes, a machine that sets its error bit, and a machine of the other byte order.
+#include <algorithm>
+
 #include "e2e_fixture.h"
 #include "journal_exchange.h"
 
@@ -46,6 +48,8 @@ class LateAcknowledgeTest : public EmulatorTest {
     AxisVector target = NearbyTarget(1000, 0);
     EXPECT_TRUE(library.control->MoveTo(&target, 1000));
     EXPECT_TRUE(WaitForPosition(target));
+    const std::vector<std::string> all = journal.Lines();
+    EXPECT_EQ(std::find(all.begin(), all.end(), "STEP"), all.end());
   }
 };
 
