@@ -196,3 +196,39 @@ TEST_F(CliRunner, TheWrapperIsReleasedAtTheEndSoTheMachineIsLetGo) {
 }
 
 }  // namespace
+
+namespace {
+
+// The status word of a machine in update mode: marker 8, the phase, the progress.
+uint32_t Updating(uint32_t phase, uint32_t progress) {
+  return 0x80000000u | phase << 24 | progress << 16;
+}
+
+TEST_F(CliRunner, CtrlCDuringTheFirmwareInstallationIsOnlyAnnounced) {
+  files.files["fw.rfw"] = "HVX40 FIRMWARE";
+  bool announced = false;
+  script = [this, &announced](FakeController& fake) {
+    ScriptReadyMachine(fake);
+    if (wrappersMade == 1) {
+      // The engineer presses Ctrl+C as the machine enters update mode.
+      EXPECT_CALL(fake, EnterUpdateMode(0)).WillOnce([this, &announced](int) {
+        announced = interrupt.Request();
+        return true;
+      });
+      return;
+    }
+    // The reloaded library finds the machine waiting for its image, then finishing.
+    EXPECT_CALL(fake, GetStatus(_, _))
+        .WillOnce(ReturnStatus(Updating(1, 0)))
+        .WillRepeatedly(ReturnStatus(Updating(6, 90)));
+    EXPECT_CALL(fake, OutputFile(_, _)).WillOnce(Return(true));
+  };
+  EXPECT_EQ(Run({"--simulator", "firmware", "fw.rfw"}), 0) << console.err;
+  EXPECT_TRUE(announced);
+  EXPECT_EQ(wrappersMade, 2) << "the library was not loaded again";
+  EXPECT_EQ(simulator.opened, (std::vector<std::string>{"HVX-A", "HVX-A"}));
+  EXPECT_NE(console.out.find("Success to update. Please restart HVX-40."), std::string::npos);
+  EXPECT_FALSE(interrupt.Request()) << "still unstoppable after the installation";
+}
+
+}  // namespace
