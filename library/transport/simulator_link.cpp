@@ -122,6 +122,7 @@ bool CSimulatorLink::Handshake(Event request) {
   ipc_.SetEvent(events_[request]);
   if (!ipc_.WaitEvent(acknowledge, kAcknowledgeTimeoutMs)) {
     overdue_[request] = true;
+    overdueSince_[request] = ipc_.TickCount();
     return false;
   }
   ipc_.ResetEvent(acknowledge);
@@ -132,7 +133,10 @@ bool CSimulatorLink::Handshake(Event request) {
 void CSimulatorLink::SettleOverdueAcknowledge(Event request) {
   if (!overdue_[request]) return;
   OsHandle acknowledge = events_[request + 1];
-  ipc_.WaitEvent(acknowledge, kOverdueAcknowledgeMs);
+  const uint32_t sinceTimeOut = ipc_.TickCount() - overdueSince_[request];
+  if (sinceTimeOut < kOverdueAcknowledgeMs) {
+    ipc_.WaitEvent(acknowledge, kOverdueAcknowledgeMs - sinceTimeOut);
+  }
   ipc_.ResetEvent(acknowledge);
   overdue_[request] = false;
 }

@@ -38,8 +38,10 @@ class CSimulatorLink {
   // The acknowledge of a handshake is awaited this long before the transfer fails.
   static constexpr uint32_t kAcknowledgeTimeoutMs = 500;
   // After a time-out the simulator may still finish the transfer it was late with and set the
-  // acknowledge then; the channel's next transfer first gives it this long to arrive, so that
-  // it cannot pass for the acknowledge of a new request. Later than that it counts as lost.
+  // acknowledge then; the channel's next transfer first waits for it until this long after the
+  // time-out, so that it cannot pass for the acknowledge of a new request. Later than that it
+  // counts as lost. The bound runs from the time-out, so that a caller polling a silent machine
+  // at a slow pace is not held up again at each poll.
   static constexpr uint32_t kOverdueAcknowledgeMs = 1000;
 
  private:
@@ -73,6 +75,7 @@ class CSimulatorLink {
   uint8_t* view_ = nullptr;
   OsHandle events_[simblock::kEventCount] = {};
   bool overdue_[simblock::kEventCount] = {};  // by request event: its acknowledge timed out
+  uint32_t overdueSince_[simblock::kEventCount] = {};  // ... at this tick
   Pipe control_;
   Pipe bulkOut_;
   Pipe bulkIn_;

@@ -114,6 +114,26 @@ TEST_F(LinkTest, AHeldNotReadyBitStaysSetUntilSwitchedOff) {
   EXPECT_EQ(link.BulkOut(data, 4), 4);
 }
 
+// A machine that stopped answering: each poll still times out after its own 500 ms, but the
+// wait for the overdue acknowledge before it ends 1000 ms after the time-out, however late the
+// next poll comes, so a caller polling slowly is not held up for 1.5 s at every poll.
+TEST_F(LinkTest, AnOverdueAcknowledgeIsAwaitedUntilItsBoundAfterTheTimeOutAndNoLonger) {
+  Connect();
+  kernel.onRequest = nullptr;
+  uint8_t byte = 0;
+  EXPECT_FALSE(link.ControlOut(0x41, 1, 0x0201, 0, &byte, 1));
+  kernel.waitTimeouts.clear();
+  kernel.tickOffsetMs += 400;
+  EXPECT_FALSE(link.ControlOut(0x41, 1, 0x0201, 0, &byte, 1));
+  ASSERT_EQ(kernel.waitTimeouts.size(), 2u);
+  EXPECT_NEAR(kernel.waitTimeouts[0], 600.0, 20.0);
+  EXPECT_EQ(kernel.waitTimeouts[1], CSimulatorLink::kAcknowledgeTimeoutMs);
+  kernel.waitTimeouts.clear();
+  kernel.tickOffsetMs += 2000;
+  EXPECT_FALSE(link.ControlOut(0x41, 1, 0x0201, 0, &byte, 1));
+  EXPECT_EQ(kernel.waitTimeouts, std::vector<uint32_t>{CSimulatorLink::kAcknowledgeTimeoutMs});
+}
+
 // A server that acknowledges one request after the client's time-out. The client's next
 // transfer on that channel must not take the overdue acknowledge for its own, whether it starts
 // before that acknowledge arrives or after.

@@ -148,7 +148,8 @@ std::vector<CFakeKernel::EventSet> CFakeKernel::EventSetsNamed(simblock::Event w
 uint32_t CFakeKernel::TickCount() {
   return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
                                    std::chrono::steady_clock::now().time_since_epoch())
-                                   .count());
+                                   .count()) +
+         tickOffsetMs;
 }
 
 void CFakeKernel::Sleep(uint32_t ms) {

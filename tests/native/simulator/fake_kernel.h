@@ -25,6 +25,8 @@ class CFakeKernel : public CSimulatorIpc, public CBlockHostIpc {
   std::function<void()> onRequest;  // runs after each request event, on the setter's thread
   // Whether a wait on an unsignalled event really waits (threaded tests) or fails at once.
   bool realWaits = false;
+  // Added to the steady clock's milliseconds, so a test can let time pass without waiting.
+  uint32_t tickOffsetMs = 0;
 
   // Client side.
   OsHandle OpenMapping(const std::string& name) override;
