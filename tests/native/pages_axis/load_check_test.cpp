@@ -87,7 +87,8 @@ TEST_F(LoadCheckTest, CancelDuringTheDriveReportsFailureWithoutTheLogLine) {
   box.cancelAtPumps = {4};
   Run("X");
   EXPECT_EQ(Concat({{"ask: yes", "box open"}, kParkMoves,
-                    {"MoveAxisX 203200 @1000 50%", "StopMotion", "inform: Cancelled the job",
+                    {"MoveAxisX 203200 @1000 50%", "StopMotion", "SetSpindleSpeed 0",
+                     "inform: Cancelled the job",
                      kFailure, "box close"}}),
             journal);
 }

@@ -43,11 +43,11 @@ TEST_F(WaitForMachineTest, AnOpenCoverStopsTheMotionOnEveryPollAndEndsWithAStop)
   EXPECT_EQ(journal, Journal(3, "StopMotion"));
 }
 
-TEST_F(WaitForMachineTest, CancelStopsTheMotionTellsTheEngineerAndClearsTheRequest) {
+TEST_F(WaitForMachineTest, CancelStopsMotionAndSpindleBeforeTellingTheEngineer) {
   ScriptStatus({{kMoving, 0}});
   box.cancelAtPumps = {3};
   EXPECT_EQ(wait.WaitForMachine(box), WaitResult::kCancelled);
-  EXPECT_EQ(journal, (Journal{"StopMotion", "inform: Cancelled the job"}));
+  EXPECT_EQ(journal, (Journal{"StopMotion", "SetSpindleSpeed 0", "inform: Cancelled the job"}));
   EXPECT_FALSE(box.TakeCancelRequest());
   EXPECT_EQ(box.refreshes, 2);
 }

@@ -56,7 +56,9 @@ bool CMachineWait::Poll(IProgressBox& box, MachineStatus& kept, WaitResult& resu
   }
   box.PumpMessages();
   if (box.TakeCancelRequest()) {
+    // The engineer may take a while to answer the box; nothing turns or moves meanwhile.
     machine_.StopMotion();
+    machine_.SetSpindleSpeed(0);
     boxes_.Inform(kCancelledJobText);
     result = WaitResult::kCancelled;
     return false;
