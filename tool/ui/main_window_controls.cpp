@@ -1,5 +1,7 @@
 #include "main_window_controls.h"
 
+#include "dialog/message_pump.h"
+#include "main/chord_gate.h"
 #include "main/main_control_ids.h"
 
 StepRadios ReadStepRadios(const CDialog& window) {
@@ -10,13 +12,13 @@ StepRadios ReadStepRadios(const CDialog& window) {
   return radios;
 }
 
-JogButtonStates ReadJogButtonStates(const CDialog& window) {
-  JogButtonStates states{};
-  for (size_t i = 0; i < states.size(); ++i) {
-    HWND button = window.Item(main_ids::kScannedJogButtons[i]);
-    states[i] = button != nullptr ? static_cast<int>(SendMessageA(button, BM_GETSTATE, 0, 0)) : 0;
-  }
-  return states;
+bool ChordsMayJogAt(const CDialog& window) {
+  char className[32] = "";
+  if (HWND focus = GetFocus()) GetClassNameA(focus, className, sizeof className);
+  const KeyboardScene scene{GetForegroundWindow() == window.Handle(),
+                            IsWindowEnabled(window.Handle()) != FALSE,
+                            IsTextFieldClass(className), InsideLongOperation()};
+  return ChordsMayJog(scene);
 }
 
 void ShowFieldTexts(CDialog& window, const std::vector<ControlText>& texts) {

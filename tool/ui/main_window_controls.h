@@ -9,8 +9,9 @@
 
 StepRadios ReadStepRadios(const CDialog& window);
 
-// The push-button state of each jog button, in the order the continuous-jog rule scans them.
-JogButtonStates ReadJogButtonStates(const CDialog& window);
+// Whether the jog key chords may act now: the window itself in front and enabled, no field
+// that takes letters focused, no long operation running.
+bool ChordsMayJogAt(const CDialog& window);
 
 // Writes each text whose field shows something else, so that unchanged fields neither flicker
 // nor lose the engineer's selection every 500 ms.

@@ -36,6 +36,7 @@ bool CMEKDlg::OnInit() {
   CheckItem(IDC_MAIN_SPINDLE_ON, false);
   StartTicking();
   tooltips_.Create(Handle());
+  holds_.Attach(Handle(), main_ids::kScannedJogButtons, *this);
   ShowFields();
   ApplyConnected();
   return true;
@@ -107,7 +108,7 @@ void CMEKDlg::StopTicking() {
 void CMEKDlg::OnTimer(UINT_PTR id) {
   if (id != kStatusTimer) return;
   OpenDeviceManagerWithoutWrapper();
-  logic_.Tick(TickInput{ReadStepRadios(*this), ReadJogButtonStates(*this)});
+  logic_.Tick(TickInput{ReadStepRadios(*this), ChordsMayJogAt(*this), GetTickCount()});
   ApplyConnected();
   ShowFields();
 }
@@ -167,12 +168,17 @@ void CMEKDlg::ApplyConnected() {
   pages_.EnableMachineControls(connected);
 }
 
-bool CMEKDlg::OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
+bool CMEKDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
   if (message == WM_QUERYDRAGICON) {
     result = reinterpret_cast<LRESULT>(icon_);
     return true;
   }
   if (message == WM_PAINT && IsIconic(Handle())) return PaintMinimised();
+  // A box of the tool disabling the window, or another window taken to the front, ends a hold.
+  if ((message == WM_ENABLE && wParam == FALSE) ||
+      (message == WM_ACTIVATE && LOWORD(wParam) == WA_INACTIVE)) {
+    holds_.EndHold();
+  }
   return false;
 }
 
@@ -191,7 +197,9 @@ bool CMEKDlg::PaintMinimised() {
 
 void CMEKDlg::OnDestroy() {
   StopTicking();
-  if (CHVXController* controller = CurrentController()) controller->SetValue_0209(0);
+  holds_.EndHold();
+  holds_.Detach();
+  logic_.LetGo();
   ReleaseController();
   CDialog::OnDestroy();
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "dialog/dialog.h"
+#include "jog_hold_watch.h"
 #include "jog_tooltips_window.h"
 #include "log_dlg.h"
 #include "main/main_window_logic.h"
@@ -13,7 +14,7 @@
 #include "manager_recall.h"
 #include "tab_pages.h"
 
-class CMEKDlg : public CDialog {
+class CMEKDlg : public CDialog, private IJogHoldSink {
  public:
   CMEKDlg();
 
@@ -41,6 +42,8 @@ class CMEKDlg : public CDialog {
   void ShowFields();
   void ApplyConnected();
   bool PaintMinimised();
+  void HoldBegan(int controlId) override { logic_.OnJogHoldBegan(controlId); }
+  void HoldEnded() override { logic_.OnJogHoldEnded(); }
 
   HICON icon_ = nullptr;
   UINT_PTR timer_ = 0;
@@ -52,4 +55,5 @@ class CMEKDlg : public CDialog {
   CTabPages pages_{log_};
   CJogTooltips tooltips_;
   CManagerRecall recall_;
+  CJogHoldWatch holds_;
 };

@@ -17,21 +17,12 @@ using testing::Return;
 
 namespace {
 
-constexpr int kHeld = 0x26C;
-
 class JogTest : public testing::Test {
  protected:
   JogTest() : jog([this] { return &fake; }, log, messages) {
     ON_CALL(fake, GetStatus(_, _)).WillByDefault(ReturnStatus(kReady));
     ON_CALL(fake, GetCurrentPosition(_)).WillByDefault(ReturnPosition({1000, 2000, -3000}));
     ON_CALL(fake, MoveTo(_, _)).WillByDefault(Return(true));
-  }
-
-  // Button states with one jog button (by scan index) in the given state.
-  static JogButtonStates With(int index, int state) {
-    JogButtonStates states{};
-    states[static_cast<size_t>(index)] = state;
-    return states;
   }
 
   NiceMock<CFakeHVXController> fake;
@@ -135,45 +126,87 @@ TEST_F(JogTest, EachButtonMakesItsMoveAndNamesItsChordAndTheBButtonsDoNeither) {
                                      "MoveTools A+", "MoveTools A-"));
 }
 
-TEST_F(JogTest, HeldButtonDrivesToTheEndOfTravelAndAReleasedOneStops) {
+TEST_F(JogTest, AMouseHoldDrivesToTheEndOfTravelAndItsEndStopsOnce) {
   EXPECT_CALL(fake, StopMotion()).Times(0);
   EXPECT_CALL(fake, MoveTo(AxesAre({203200, 2000, -3000}), 10000));
-  jog.RunContinuous(HighSpeed(), With(0, kHeld));
-  EXPECT_CALL(fake, MoveTo(AxesAre({1000, 2000, -60500}), 1000));
-  jog.RunContinuous(LowSpeed(), With(5, kHeld));
-  jog.RunContinuous(HighSpeed(), With(4, 0x200));  // idle buttons stop nothing
-  EXPECT_FALSE(jog.StepMode());
-  EXPECT_THAT(log.lines, ElementsAre("MoveTools X+", "MoveTools Z-"));
+  jog.OnHoldBegan(IDC_MAIN_JOG_X_PLUS);
+  jog.RunContinuous(HighSpeed());
   testing::Mock::VerifyAndClearExpectations(&fake);
 
+  // The end stops at once, and only once: later ticks and further ends send nothing.
+  EXPECT_CALL(fake, StopMotion()).Times(1);
   EXPECT_CALL(fake, MoveTo(_, _)).Times(0);
-  EXPECT_CALL(fake, StopMotion()).Times(2);
-  jog.RunContinuous(HighSpeed(), With(0, 0x208));
-  jog.RunContinuous(LowSpeed(), With(3, 0x008));
+  jog.OnHoldEnded();
+  jog.RunContinuous(HighSpeed());
+  jog.OnHoldEnded();
+  jog.RunContinuous(HighSpeed());
+  testing::Mock::VerifyAndClearExpectations(&fake);
+
+  EXPECT_CALL(fake, MoveTo(AxesAre({1000, 2000, -60500}), 1000));
+  EXPECT_CALL(fake, StopMotion()).Times(1);
+  jog.OnHoldBegan(IDC_MAIN_JOG_Z_MINUS);
+  jog.RunContinuous(LowSpeed());
+  jog.OnHoldEnded();
+  EXPECT_FALSE(jog.StepMode());
+  EXPECT_THAT(log.lines, ElementsAre("MoveTools X+", "MoveTools Z-"));
 }
 
-TEST_F(JogTest, NoHoldInStepModesOrWhileTheMachineMovesAndClicksAreInertInSpeedModes) {
+TEST_F(JogTest, AHoldThatEndsBeforeAnyTickOrInAStepModeNeitherMovesNorStops) {
   EXPECT_CALL(fake, MoveTo(_, _)).Times(0);
   EXPECT_CALL(fake, StopMotion()).Times(0);
-  jog.RunContinuous(TenStep(), With(0, kHeld));
-  jog.RunContinuous(OneStep(), With(1, 0x208));
+  jog.OnHoldBegan(IDC_MAIN_JOG_X_PLUS);
+  jog.OnHoldEnded();
+  jog.RunContinuous(HighSpeed());
+  jog.OnHoldBegan(IDC_MAIN_JOG_Y_PLUS);
+  jog.RunContinuous(TenStep());
+  jog.OnHoldEnded();
   EXPECT_TRUE(jog.StepMode());
+  jog.OnHoldBegan(IDC_MAIN_JOG_B_PLUS);  // no move of its own
+  jog.RunContinuous(HighSpeed());
+  jog.OnHoldEnded();
+  jog.RunContinuous(HighSpeed());  // no hold at all
+  EXPECT_THAT(log.lines, IsEmpty());
+}
+
+TEST_F(JogTest, AHoldWhileTheMachineMovesIsRefusedButStillStoppedAndClicksAreInert) {
   EXPECT_CALL(fake, GetStatus(_, _)).WillRepeatedly(ReturnStatus(kReadyMoving));
-  jog.RunContinuous(HighSpeed(), With(2, kHeld));
+  EXPECT_CALL(fake, MoveTo(_, _)).Times(0);
+  jog.OnHoldBegan(IDC_MAIN_JOG_Y_PLUS);
+  jog.RunContinuous(HighSpeed());
   EXPECT_FALSE(jog.StepMode());
+  EXPECT_CALL(fake, StopMotion()).Times(1);
+  jog.OnHoldEnded();
   EXPECT_CALL(fake, GetStatus(_, _)).Times(0);
   jog.OnJogButton(IDC_MAIN_JOG_X_PLUS, HighSpeed());
   EXPECT_THAT(log.lines, IsEmpty());
 }
 
-TEST(JogButtonTest, ButtonStatesAreReadByTheirPushAndFocusFlags) {
-  const std::pair<int, ButtonPress> rows[] = {{0x26C, ButtonPress::Held},
-                                              {0x208, ButtonPress::ReleasedWithFocus},
-                                              {0x008, ButtonPress::ReleasedWithFocus},
-                                              {0x068, ButtonPress::ReleasedWithFocus},  // slid off
-                                              {0x200, ButtonPress::Idle}};
-  for (const auto& row : rows) EXPECT_EQ(row.second, ClassifyButtonState(row.first)) << row.first;
+TEST_F(JogTest, AStepNeverMovesAgainstItsDirection) {
+  // Beyond the travel on the side of the move, keeping within it would reverse the move.
+  const std::pair<JogMove, AxisVector> outside[] = {
+      {JogMove::ZPlus, {{0, 0, 2500}}},       {JogMove::XPlus, {{210000, 0, 0}}},
+      {JogMove::XMinus, {{-2500, 0, 0}}},     {JogMove::YPlus, {{0, 154900, 0}}},
+      {JogMove::YMinus, {{0, -1, 0}}},        {JogMove::ZMinus, {{0, 0, -60600}}}};
+  EXPECT_CALL(fake, MoveTo(_, _)).Times(0);
+  for (const auto& c : outside) {
+    for (const StepRadios& radios : {OneStep(), HundredStep(), HighSpeed()}) {
+      EXPECT_FALSE(JogTarget(c.second, c.first, LookUpJogStep(radios, false)->distance))
+          << InfoFor(c.first).logText;
+    }
+    const AxisVector from = c.second;
+    ON_CALL(fake, GetCurrentPosition(_)).WillByDefault([from](AxisVector* out) {
+      *out = from;
+      return true;
+    });
+    jog.Jog(c.first, TenStep());
+  }
+  EXPECT_THAT(log.lines, IsEmpty()) << "a refused step is not logged as a move";
+  EXPECT_THAT(messages.shown, IsEmpty());
+  // Moving back toward the travel from outside it is a step like any other.
+  EXPECT_EQ(2400, JogTarget({{0, 0, 2500}}, JogMove::ZMinus, 100)->value[kAxisZ]);
+  EXPECT_EQ(203200, JogTarget({{-2500, 0, 0}}, JogMove::XPlus, 240000)->value[kAxisX]);
 }
+
 TEST_F(JogTest, KeyChordsNeedBothKeysAndRunInTheirOrderSeveralPerTick) {
   CFakeKeys keys;
   keys.down = {'X', 'Z', 'A'};

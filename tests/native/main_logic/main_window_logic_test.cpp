@@ -36,10 +36,11 @@ class MainWindowLogicTest : public testing::Test {
   CMainWindowLogic logic;
 };
 
-TickInput Input(StepRadios radios, JogButtonStates buttons = {}) {
+// A tick at the main window itself, where chords may jog.
+TickInput Input(StepRadios radios) {
   TickInput input;
   input.radios = radios;
-  input.jogButtons = buttons;
+  input.chordsMayJog = true;
   return input;
 }
 
@@ -90,7 +91,7 @@ TEST_F(MainWindowLogicTest, WithoutAWrapperTheTickShowsNothingReadAndDisables) {
   EXPECT_EQ("off line", logic.Status().status);
   EXPECT_EQ("---", logic.Readout().x);
   EXPECT_EQ("---", logic.Readout().xLimit);
-  EXPECT_EQ("0", logic.Readout().spindleSpeed);
+  EXPECT_EQ("---", logic.Readout().spindleSpeed);
 }
 
 TEST_F(MainWindowLogicTest, ChordsUseTheModeOfThePreviousTick) {
@@ -105,16 +106,34 @@ TEST_F(MainWindowLogicTest, ChordsUseTheModeOfThePreviousTick) {
   EXPECT_EQ(2u, log.lines.size());
 }
 
-TEST_F(MainWindowLogicTest, HeldButtonAcrossATickMovesAndReleaseStops) {
-  JogButtonStates held{};
-  held[0] = 0x26C;
+TEST_F(MainWindowLogicTest, HeldButtonAcrossATickMovesAndTheHoldsEndStops) {
   EXPECT_CALL(fake, MoveTo(hvxtest::AxesAre({203200, 0, -5}), 10000));
-  logic.Tick(Input(HighSpeed(), held));
-  JogButtonStates released{};
-  released[0] = 0x208;
+  logic.OnJogHoldBegan(IDC_MAIN_JOG_X_PLUS);
+  logic.Tick(Input(HighSpeed()));
   EXPECT_CALL(fake, StopMotion());
-  logic.Tick(Input(HighSpeed(), released));
+  logic.OnJogHoldEnded();
+  logic.Tick(Input(HighSpeed()));
   EXPECT_THAT(log.lines, ElementsAre("MoveTools X+"));
+}
+
+TEST_F(MainWindowLogicTest, ChordsJogOnlyWhenTheWindowSaysTheyMay) {
+  keys.down = {'X', 'I'};
+  TickInput elsewhere = Input(OneStep());
+  elsewhere.chordsMayJog = false;
+  EXPECT_CALL(fake, MoveTo(_, _)).Times(0);
+  logic.Tick(elsewhere);
+  logic.Tick(elsewhere);
+  EXPECT_THAT(log.lines, IsEmpty());
+}
+
+TEST_F(MainWindowLogicTest, LettingGoStopsMotionAndSpindleBeforeTheEndOfSession) {
+  testing::InSequence order;
+  EXPECT_CALL(fake, StopMotion());
+  EXPECT_CALL(fake, SetSpindleSpeed(0));
+  EXPECT_CALL(fake, SetValue_0209(0));
+  logic.LetGo();
+  controller = nullptr;
+  logic.LetGo();
 }
 
 TEST_F(MainWindowLogicTest, TickArrivingInsideItsOwnMessageBoxIsDropped) {
@@ -132,7 +151,7 @@ TEST_F(MainWindowLogicTest, TickArrivingInsideItsOwnMessageBoxIsDropped) {
   EXPECT_EQ(2u, messages.shown.size()) << "the next tick after the box runs normally";
 }
 
-TEST_F(MainWindowLogicTest, SpindleButtonsReachTheSpindleRulesAndStopFollowsTheConnectedFlag) {
+TEST_F(MainWindowLogicTest, SpindleButtonsReachTheSpindleRulesAndStopActsWhateverTheConnectedFlag) {
   logic.Tick(Input(HundredStep()));
   ON_CALL(fake, GetInputState()).WillByDefault(Return(0x40));
   ON_CALL(fake, SetSpindleSpeed(_)).WillByDefault(Return(true));
@@ -144,7 +163,7 @@ TEST_F(MainWindowLogicTest, SpindleButtonsReachTheSpindleRulesAndStopFollowsTheC
   logic.OnSpindleStep(IDC_MAIN_SPINDLE_UP);
   logic.OnSpindleStep(IDC_MAIN_SPINDLE_DOWN);
   logic.OnSpindleStep(IDC_MAIN_STOP);
-  EXPECT_CALL(fake, StopMotion()).Times(1);
+  EXPECT_CALL(fake, StopMotion()).Times(2).WillRepeatedly(Return(true));
   logic.OnStop();
   logic.DeviceManagerClosed(false);
   logic.OnStop();

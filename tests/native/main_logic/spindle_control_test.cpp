@@ -16,10 +16,11 @@ namespace {
 
 class SpindleTest : public testing::Test {
  protected:
-  SpindleTest() : spindle([this] { return &fake; }, log, messages) {
+  SpindleTest() : spindle([this] { return controller; }, log, messages) {
     ON_CALL(fake, GetStatus(_, _)).WillByDefault(ReturnStatus(kReady));
     ON_CALL(fake, GetInputState()).WillByDefault(Return(0x40));
     ON_CALL(fake, SetSpindleSpeed(_)).WillByDefault(Return(true));
+    ON_CALL(fake, StopMotion()).WillByDefault(Return(true));
     ON_CALL(fake, SetSpindleOverride(_)).WillByDefault(Return(true));
   }
   void SwitchOn() {
@@ -32,6 +33,7 @@ class SpindleTest : public testing::Test {
     EXPECT_EQ("OFF", spindle.Label());
   }
   NiceMock<CFakeHVXController> fake;
+  CHVXController* controller = &fake;
   CRecordingLog log;
   CRecordingMessages messages;
   CSpindleControl spindle;
@@ -82,8 +84,8 @@ TEST_F(SpindleTest, OverrideStepsByTenClampedAtAHundredAndStopsBelowZero) {
     EXPECT_CALL(fake, StopMotion());
     EXPECT_CALL(fake, SetSpindleSpeed(0));
   }
-  for (int i = 0; i < 4; ++i) spindle.OnSpeedStep(true, true);
-  for (int i = 0; i < 3; ++i) spindle.OnSpeedStep(false, true);
+  for (int i = 0; i < 4; ++i) spindle.OnSpeedStep(true);
+  for (int i = 0; i < 3; ++i) spindle.OnSpeedStep(false);
   // reaching the top by the clamp logs nothing
   EXPECT_THAT(log.lines, ElementsAre("RotateSpindle +", "RotateSpindle +", "RotateSpindle -",
                                      "RotateSpindle -", "Stopped Moving"));
@@ -92,37 +94,52 @@ TEST_F(SpindleTest, OverrideStepsByTenClampedAtAHundredAndStopsBelowZero) {
 
 TEST_F(SpindleTest, OverrideStepsNeedTheSpindleOnAFreeMachineAndAReadableOverride) {
   EXPECT_CALL(fake, GetSpindleOverride()).Times(0);
-  spindle.OnSpeedStep(true, true);  // box unchecked
+  spindle.OnSpeedStep(true);  // box unchecked
   SwitchOn();
   EXPECT_CALL(fake, GetSpindleOverride()).Times(0);
   for (uint32_t state : {1u, 3u, 4u, 5u, 0x802u}) {
     EXPECT_CALL(fake, GetStatus(_, _)).WillOnce(ReturnStatus(state));
-    spindle.OnSpeedStep(true, true);
+    spindle.OnSpeedStep(true);
   }
   EXPECT_CALL(fake, GetStatus(_, _)).WillOnce(ReturnStatusNotRead());
-  spindle.OnSpeedStep(false, true);
+  spindle.OnSpeedStep(false);
   testing::Mock::VerifyAndClearExpectations(&fake);
 
   EXPECT_CALL(fake, GetSpindleOverride()).WillRepeatedly(Return(-1));
   EXPECT_CALL(fake, SetSpindleOverride(_)).Times(0);
   EXPECT_CALL(fake, StopMotion()).Times(0);
-  spindle.OnSpeedStep(true, true);
-  spindle.OnSpeedStep(false, true);
+  spindle.OnSpeedStep(true);
+  spindle.OnSpeedStep(false);
   EXPECT_THAT(log.lines, IsEmpty());
 }
 
-TEST_F(SpindleTest, StopHaltsMotionAndSpindleOnlyWhenConnectedButAlwaysLogs) {
+TEST_F(SpindleTest, StopAlwaysSendsBothStopsAndLogsWhatCameOfThem) {
   SwitchOn();
-  EXPECT_CALL(fake, StopMotion()).Times(0);
-  EXPECT_CALL(fake, SetSpindleSpeed(_)).Times(0);
-  spindle.Stop(false);
-  EXPECT_TRUE(spindle.BoxChecked());
+  {
+    InSequence order;
+    EXPECT_CALL(fake, StopMotion()).WillOnce(Return(true));
+    EXPECT_CALL(fake, SetSpindleSpeed(0)).WillOnce(Return(true));
+  }
+  spindle.Stop();
+  ExpectOff();
   testing::Mock::VerifyAndClearExpectations(&fake);
 
-  InSequence order;
-  EXPECT_CALL(fake, StopMotion());
-  EXPECT_CALL(fake, SetSpindleSpeed(0));
-  spindle.Stop(true);
+  SwitchOn();
+  EXPECT_CALL(fake, StopMotion()).WillOnce(Return(false));
+  EXPECT_CALL(fake, SetSpindleSpeed(0)).WillOnce(Return(true));
+  spindle.Stop();
   ExpectOff();
-  EXPECT_THAT(log.lines, ElementsAre("Stopped Moving", "Stopped Moving"));
+  testing::Mock::VerifyAndClearExpectations(&fake);
+  SwitchOn();
+  EXPECT_CALL(fake, StopMotion()).WillOnce(Return(true));
+  EXPECT_CALL(fake, SetSpindleSpeed(0)).WillOnce(Return(false));
+  spindle.Stop();
+  EXPECT_TRUE(spindle.BoxChecked()) << "a spindle that may still turn keeps showing ON";
+  EXPECT_EQ("ON", spindle.Label());
+  testing::Mock::VerifyAndClearExpectations(&fake);
+
+  controller = nullptr;
+  spindle.Stop();
+  EXPECT_THAT(log.lines, ElementsAre("Stopped Moving", "Failed to stop moving",
+                                     "Failed to stop spindle", "Failed to stop: no machine"));
 }

@@ -25,8 +25,13 @@ class StatusBoxTest : public testing::Test {
   const StatusTexts& RefreshWith(uint32_t stateWord, uint32_t handshakeWord = 0) {
     EXPECT_CALL(fake, GetStatus(_, _)).WillOnce(ReturnStatus(stateWord, handshakeWord));
     connected = true;
-    box.RefreshStatus(&fake, connected);
+    Refresh(box, &fake);
     return box.Texts();
+  }
+  // One refresh as a tick makes it; true when the status was read.
+  bool Refresh(CStatusBox& target, CHVXController* controller) {
+    CTickReads reads;
+    return target.RefreshStatus(controller, connected, reads);
   }
   NiceMock<CFakeHVXController> fake;
   CStatusBox box;
@@ -95,41 +100,57 @@ TEST_F(StatusBoxTest, OnlyOfflineStatesClearTheConnectedFlag) {
   }
 }
 
-TEST_F(StatusBoxTest, FailedStatusReadShowsOfflineButKeepsFlagCoverAndIdentity) {
+TEST_F(StatusBoxTest, FailedStatusReadShowsOfflineKeepsFlagAndCoverAndReadsNoIdentity) {
   RefreshWith(kReady | kCoverOpen);
+  EXPECT_EQ("SN12345", box.Texts().serial);
   EXPECT_CALL(fake, GetStatus(_, _)).WillOnce(ReturnStatusNotRead());
-  box.RefreshStatus(&fake, connected);
+  EXPECT_CALL(fake, GetSerialNumber(_, _)).Times(0);
+  EXPECT_FALSE(Refresh(box, &fake));
   EXPECT_EQ("Offline", box.Texts().status);
   EXPECT_TRUE(connected);
   EXPECT_EQ("OPEN", box.Texts().cover);
   EXPECT_EQ("Varnel HVX-40", box.Texts().deviceName);
-  EXPECT_EQ("SN12345", box.Texts().serial);
+  EXPECT_EQ("---", box.Texts().serial) << "a serial number not read is not shown as read";
+  EXPECT_EQ("---", box.Texts().firmware);
 }
 
 TEST_F(StatusBoxTest, IdentityIsReadWithTheMachinesBufferSizesAndFailuresShowDashes) {
-  EXPECT_CALL(fake, GetSerialNumber(_, 10)).WillOnce(ReturnText("SN12345")).WillOnce(Return(-1));
-  EXPECT_CALL(fake, GetFirmwareVersion(_, 10)).WillOnce(ReturnText("0102")).WillOnce(Return(-1));
-  EXPECT_CALL(fake, GetShortCode(_, 3)).WillOnce(ReturnText("7A")).WillOnce(Return(0));
+  EXPECT_CALL(fake, GetSerialNumber(_, 10)).WillOnce(ReturnText("SN12345"));
+  EXPECT_CALL(fake, GetFirmwareVersion(_, 10)).WillOnce(ReturnText("0102"));
+  EXPECT_CALL(fake, GetShortCode(_, 3)).WillOnce(ReturnText("7A"));
   const StatusTexts& texts = RefreshWith(kReady);
   EXPECT_EQ("Varnel HVX-40", texts.deviceName);
   EXPECT_EQ("SN12345", texts.serial);
   EXPECT_EQ("1.02", texts.firmware);
   EXPECT_EQ("7A", texts.usbId);
+  testing::Mock::VerifyAndClearExpectations(&fake);
+
+  // Each failure alone: the first failed read of a tick skips the reads after it.
+  ON_CALL(fake, GetShortCode(_, _)).WillByDefault(Return(0));
+  RefreshWith(kReady);
+  EXPECT_EQ("", texts.usbId);
+  EXPECT_EQ("1.02", texts.firmware);
+  ON_CALL(fake, GetFirmwareVersion(_, _)).WillByDefault(Return(-1));
+  EXPECT_CALL(fake, GetShortCode(_, _)).Times(0);
+  RefreshWith(kReady);
+  EXPECT_EQ("---", texts.firmware);
+  EXPECT_EQ("SN12345", texts.serial);
+  ON_CALL(fake, GetSerialNumber(_, _)).WillByDefault(Return(-1));
+  EXPECT_CALL(fake, GetFirmwareVersion(_, _)).Times(0);
   RefreshWith(kReady);
   EXPECT_EQ("---", texts.serial);
-  EXPECT_EQ("---", texts.firmware);
-  EXPECT_EQ("", texts.usbId);
 }
 
 TEST_F(StatusBoxTest, NotConnectedShowsOffLineAndStartUpLeavesFailedReadsEmpty) {
   EXPECT_CALL(fake, GetStatus(_, _)).Times(0);
-  EXPECT_CALL(fake, GetSerialNumber(_, _)).WillOnce(Return(-1));
+  EXPECT_CALL(fake, GetSerialNumber(_, _)).WillOnce(ReturnText("SN12345"));
   EXPECT_CALL(fake, GetFirmwareVersion(_, _)).WillOnce(Return(-1));
+  EXPECT_CALL(fake, GetShortCode(_, _)).Times(0);
   box.ShowStartUp(&fake, true);
   EXPECT_EQ("Offline", box.Texts().status);
   EXPECT_EQ("Varnel HVX-40", box.Texts().deviceName);
-  EXPECT_EQ("", box.Texts().serial + box.Texts().firmware);
-  EXPECT_EQ("7A", box.Texts().usbId);
+  EXPECT_EQ("SN12345", box.Texts().serial);
+  EXPECT_EQ("", box.Texts().firmware + box.Texts().usbId);
   CStatusBox unconnected;
   unconnected.ShowStartUp(&fake, false);
   EXPECT_EQ("Offline", unconnected.Texts().status);
@@ -137,12 +158,12 @@ TEST_F(StatusBoxTest, NotConnectedShowsOffLineAndStartUpLeavesFailedReadsEmpty) 
 
   CStatusBox fresh;
   connected = false;
-  fresh.RefreshStatus(&fake, connected);
+  Refresh(fresh, &fake);
   EXPECT_EQ("off line", fresh.Texts().status);
   EXPECT_EQ("", fresh.Texts().deviceName);
   EXPECT_EQ("---------", fresh.Texts().serial + fresh.Texts().firmware + fresh.Texts().usbId);
   connected = true;
-  box.RefreshStatus(nullptr, connected);
+  Refresh(box, nullptr);
   EXPECT_FALSE(connected) << "a missing wrapper counts as no connection";
 }
 

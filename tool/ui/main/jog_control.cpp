@@ -6,9 +6,6 @@
 
 namespace {
 
-constexpr int kButtonPushed = 0x0004;
-constexpr int kButtonFocus = 0x0008;
-
 constexpr std::array<JogMove, 8> kScanOrder = {JogMove::XPlus, JogMove::XMinus, JogMove::YPlus,
                                                JogMove::YMinus, JogMove::ZPlus, JogMove::ZMinus,
                                                JogMove::APlus, JogMove::AMinus};
@@ -25,13 +22,14 @@ constexpr KeyChord kChords[] = {
     {'A', 'L', JogMove::AMinus}, {'A', 'J', JogMove::APlus},
 };
 
-}  // namespace
-
-ButtonPress ClassifyButtonState(int state) {
-  if (state & kButtonPushed) return ButtonPress::Held;
-  if (state & kButtonFocus) return ButtonPress::ReleasedWithFocus;
-  return ButtonPress::Idle;
+std::optional<JogMove> MoveOfButton(int controlId) {
+  for (size_t i = 0; i < kScanOrder.size(); ++i) {
+    if (main_ids::kScannedJogButtons[i] == controlId) return kScanOrder[i];
+  }
+  return std::nullopt;
 }
+
+}  // namespace
 
 CJogControl::CJogControl(ControllerSource controller, ILogSink& log, IMessageSink& messages)
     : m_controller(std::move(controller)), m_log(log), m_messages(messages) {}
@@ -63,8 +61,10 @@ bool CJogControl::MoveOneStep(CHVXController& controller, JogMove move, const St
     return false;
   }
   m_stepMode = step->stepMode;
-  AxisVector target = JogTarget(position, move, step->distance);
-  if (!controller.MoveTo(&target, step->speed)) {
+  std::optional<AxisVector> target = JogTarget(position, move, step->distance);
+  // Beyond the travel on the side of the move, the step is refused rather than reversed.
+  if (!target) return false;
+  if (!controller.MoveTo(&*target, step->speed)) {
     m_messages.ShowMessage("Failed to move");
     return false;
   }
@@ -72,12 +72,7 @@ bool CJogControl::MoveOneStep(CHVXController& controller, JogMove move, const St
 }
 
 void CJogControl::OnJogButton(int controlId, const StepRadios& radios) {
-  for (size_t i = 0; i < kScanOrder.size(); ++i) {
-    if (main_ids::kScannedJogButtons[i] == controlId) {
-      Jog(kScanOrder[i], radios);
-      return;
-    }
-  }
+  if (std::optional<JogMove> move = MoveOfButton(controlId)) Jog(*move, radios);
 }
 
 void CJogControl::RunKeyChords(const IKeyState& keys, const StepRadios& radios) {
@@ -86,21 +81,23 @@ void CJogControl::RunKeyChords(const IKeyState& keys, const StepRadios& radios) 
   }
 }
 
-void CJogControl::RunContinuous(const StepRadios& radios, const JogButtonStates& buttons) {
-  FollowStepRadios(radios);
-  if (m_stepMode) return;
-  bool releasedSeen = false;
-  for (size_t i = 0; i < buttons.size(); ++i) {
-    ButtonPress press = ClassifyButtonState(buttons[i]);
-    if (press == ButtonPress::Held) {
-      // The jog acts only in step mode. A refused jog (the machine still busy with the move)
-      // must not leave step mode on, or the click that ends the hold would start a new move.
-      m_stepMode = true;
-      Jog(kScanOrder[i], radios);
-      m_stepMode = false;
-    }
-    if (press == ButtonPress::ReleasedWithFocus) releasedSeen = true;
-  }
-  if (!releasedSeen) return;
+void CJogControl::OnHoldBegan(int controlId) { m_held = MoveOfButton(controlId); }
+
+void CJogControl::OnHoldEnded() {
+  m_held.reset();
+  if (!m_holdMoved) return;
+  m_holdMoved = false;
   if (CHVXController* controller = m_controller()) controller->StopMotion();
+}
+
+void CJogControl::RunContinuous(const StepRadios& radios) {
+  FollowStepRadios(radios);
+  if (m_stepMode || !m_held) return;
+  // Marked before the jog: a box that the jog shows ends the hold, and that end must stop.
+  m_holdMoved = true;
+  // The jog acts only in step mode. A refused jog (the machine still busy with the move) must
+  // not leave step mode on, or the click that ends the hold would start a new move.
+  m_stepMode = true;
+  Jog(*m_held, radios);
+  m_stepMode = false;
 }

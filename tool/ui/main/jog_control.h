@@ -2,19 +2,10 @@
 // button is held in the Low and High Speed modes.
 #pragma once
 
-#include <array>
+#include <optional>
 
 #include "jog_steps.h"
 #include "window_seams.h"
-
-// Push-button states as the window reads them, in the scan order +X, -X, +Y, -Y, +Z, -Z, +A, -A.
-using JogButtonStates = std::array<int, 8>;
-
-enum class ButtonPress { Idle, Held, ReleasedWithFocus };
-
-// Held: pushed down (the mouse is over it). Released with focus: it kept the focus after the
-// mouse let go or slid off, which is what ends a continuous move.
-ButtonPress ClassifyButtonState(int state);
 
 class CJogControl {
  public:
@@ -33,9 +24,15 @@ class CJogControl {
   // The step mode that the radio buttons call for: single steps unless a speed mode is chosen.
   void FollowStepRadios(const StepRadios& radios) { m_stepMode = !IsSpeedModeSelected(radios); }
 
-  // The tick's rule: set the step mode from the radio buttons, start the move of a held button
-  // in the speed modes, and stop the machine once a jog button is found released.
-  void RunContinuous(const StepRadios& radios, const JogButtonStates& buttons);
+  // The mouse now holds a jog button down (by control id), or its hold ended: button up, slid
+  // off, focus lost, or a box took over the window. The end stops, at that moment and once, a
+  // move that the hold started.
+  void OnHoldBegan(int controlId);
+  void OnHoldEnded();
+
+  // The tick's rule: set the step mode from the radio buttons and, in the speed modes, start the
+  // move of the button that the mouse holds.
+  void RunContinuous(const StepRadios& radios);
 
   bool StepMode() const { return m_stepMode; }
 
@@ -46,4 +43,6 @@ class CJogControl {
   ILogSink& m_log;
   IMessageSink& m_messages;
   bool m_stepMode = true;
+  std::optional<JogMove> m_held;
+  bool m_holdMoved = false;
 };

@@ -43,17 +43,18 @@ std::optional<JogStep> LookUpJogStep(const StepRadios& radios, bool rotary) {
 
 const JogMoveInfo& InfoFor(JogMove move) { return kMoves[static_cast<int>(move)]; }
 
-AxisVector JogTarget(const AxisVector& current, JogMove move, int32_t distance) {
+std::optional<AxisVector> JogTarget(const AxisVector& current, JogMove move, int32_t distance) {
   const JogMoveInfo& info = InfoFor(move);
-  AxisVector target = current;
+  const int64_t from = current.value[info.axis];
   // Computed wide so that a far step from a position outside the travel cannot overflow.
-  int64_t value = static_cast<int64_t>(current.value[info.axis]) +
-                  static_cast<int64_t>(info.direction) * distance;
+  int64_t value = from + static_cast<int64_t>(info.direction) * distance;
   if (info.direction > 0) {
     value = std::min<int64_t>(value, info.high);
   } else {
     value = std::max<int64_t>(value, info.low);
   }
+  if ((value - from) * info.direction < 0) return std::nullopt;
+  AxisVector target = current;
   target.value[info.axis] = static_cast<int32_t>(value);
   return target;
 }

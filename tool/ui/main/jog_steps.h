@@ -36,7 +36,9 @@ struct JogMoveInfo {
 const JogMoveInfo& InfoFor(JogMove move);
 
 // The position one step of `distance` away in the move's direction, kept within the travel.
-AxisVector JogTarget(const AxisVector& current, JogMove move, int32_t distance);
+// Nothing when the axis already stands beyond the travel on the side the move goes to: keeping
+// it within the travel would move it the other way. A step from exactly the end stays put.
+std::optional<AxisVector> JogTarget(const AxisVector& current, JogMove move, int32_t distance);
 
 // Low and High Speed jog by holding a button.
 inline bool IsSpeedModeSelected(const StepRadios& radios) { return radios[3] || radios[4]; }

@@ -6,7 +6,8 @@
 
 namespace {
 
-constexpr int kInputReadFailed = -1;
+// The input word and the spindle speed read -1 on failure.
+constexpr int kReadFailed = -1;
 
 const char* SensorText(int inputWord, int bit) {
   return (inputWord & (1 << bit)) ? "ON" : "---";
@@ -23,21 +24,25 @@ std::string FormatPosition(int32_t micrometres) {
   return std::string(text, static_cast<size_t>(length - 4));
 }
 
-void CMachineReadout::Refresh(CHVXController& controller) {
-  ShowSensors(controller.GetInputState());
-  ShowPosition(controller);
-  ShowSpindleSpeed(controller.GetSpindleSpeed());
+void CMachineReadout::Refresh(CHVXController& controller, CTickReads& reads) {
+  int inputWord = kReadFailed;
+  if (reads.Go()) reads.Note((inputWord = controller.GetInputState()) != kReadFailed);
+  ShowSensors(inputWord);
+  ShowPosition(controller, reads);
+  int rpm = kReadFailed;
+  if (reads.Go()) reads.Note((rpm = controller.GetSpindleSpeed()) != kReadFailed);
+  ShowSpindleSpeed(rpm);
 }
 
 void CMachineReadout::ShowNothingRead() {
-  ShowSensors(kInputReadFailed);
+  ShowSensors(kReadFailed);
   m_texts.x = m_texts.y = m_texts.z = m_texts.a = "---";
-  ShowSpindleSpeed(0);
+  ShowSpindleSpeed(kReadFailed);
 }
 
 void CMachineReadout::ShowSensors(int inputWord) {
   // A failed read would otherwise show every limit switch as triggered.
-  if (inputWord == kInputReadFailed) {
+  if (inputWord == kReadFailed) {
     m_texts.xLimit = m_texts.yLimit = m_texts.zLimit = "---";
     return;
   }
@@ -46,9 +51,9 @@ void CMachineReadout::ShowSensors(int inputWord) {
   m_texts.zLimit = SensorText(inputWord, 2);
 }
 
-void CMachineReadout::ShowPosition(CHVXController& controller) {
+void CMachineReadout::ShowPosition(CHVXController& controller, CTickReads& reads) {
   AxisVector position{};
-  if (!controller.GetCurrentPosition(&position)) {
+  if (!reads.Go() || !reads.Note(controller.GetCurrentPosition(&position) != 0)) {
     m_texts.x = m_texts.y = m_texts.z = m_texts.a = "---";
     return;
   }
@@ -59,6 +64,11 @@ void CMachineReadout::ShowPosition(CHVXController& controller) {
 }
 
 void CMachineReadout::ShowSpindleSpeed(int rpm) {
+  // A speed that was not read is no standing spindle.
+  if (rpm == kReadFailed) {
+    m_texts.spindleSpeed = m_texts.spindleCurrent = "---";
+    return;
+  }
   if (rpm >= 1) {
     m_texts.spindleSpeed = std::to_string(rpm);
     return;

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "tick_reads.h"
+
 class CHVXController;
 
 struct ReadoutTexts {
@@ -20,15 +22,16 @@ struct ReadoutTexts {
 
 class CMachineReadout {
  public:
-  // Reads the input word, the position and the spindle speed, in that order.
-  void Refresh(CHVXController& controller);
+  // Reads the input word, the position and the spindle speed, in that order, each only while
+  // `reads` lets it go out; what is not read shows "---".
+  void Refresh(CHVXController& controller, CTickReads& reads);
   // Without a controller wrapper nothing can be read; old values must not stay on show.
   void ShowNothingRead();
   const ReadoutTexts& Texts() const { return m_texts; }
 
  private:
   void ShowSensors(int inputWord);
-  void ShowPosition(CHVXController& controller);
+  void ShowPosition(CHVXController& controller, CTickReads& reads);
   void ShowSpindleSpeed(int rpm);
 
   ReadoutTexts m_texts;

@@ -27,24 +27,31 @@ void CMainWindowLogic::Tick(const TickInput& input) {
 }
 
 void CMainWindowLogic::RunTick(const TickInput& input) {
+  CHVXController* controller = m_controller();
+  if (!controller || m_pace.MayRead(input.nowMs)) ReadMachine(controller, input.nowMs);
+  if (input.chordsMayJog) m_jog.RunKeyChords(m_keys, input.radios);
+  m_jog.RunContinuous(input.radios);
+}
+
+void CMainWindowLogic::ReadMachine(CHVXController* controller, uint32_t nowMs) {
   // Every tick assumes the machine reachable until its status says otherwise, so a machine that
   // comes back on line is picked up without the device manager.
   m_connected = true;
-  CHVXController* controller = m_controller();
-  m_status.RefreshStatus(controller, m_connected);
-  if (controller) {
-    m_readout.Refresh(*controller);
-  } else {
+  CTickReads reads;
+  const bool answered = m_status.RefreshStatus(controller, m_connected, reads);
+  if (!controller) {
     m_readout.ShowNothingRead();
+    return;
   }
-  m_jog.RunKeyChords(m_keys, input.radios);
-  m_jog.RunContinuous(input.radios, input.jogButtons);
+  m_pace.StatusRead(answered, nowMs);
+  m_readout.Refresh(*controller, reads);
 }
 
 void CMainWindowLogic::DeviceManagerClosed(bool connected) {
   m_connected = connected;
   m_log.AddLog(connected ? "Connected" : "DisConnected");
-  m_status.RefreshStatus(m_controller(), m_connected);
+  CTickReads reads;
+  m_status.RefreshStatus(m_controller(), m_connected, reads);
 }
 
 void CMainWindowLogic::OnJogButton(int controlId, const StepRadios& radios) {
@@ -54,11 +61,19 @@ void CMainWindowLogic::OnJogButton(int controlId, const StepRadios& radios) {
 void CMainWindowLogic::OnSpindleBox(bool nowChecked) { m_spindle.OnBoxClicked(nowChecked); }
 
 void CMainWindowLogic::OnSpindleStep(int controlId) {
-  if (controlId == IDC_MAIN_SPINDLE_UP) m_spindle.OnSpeedStep(true, m_connected);
-  if (controlId == IDC_MAIN_SPINDLE_DOWN) m_spindle.OnSpeedStep(false, m_connected);
+  if (controlId == IDC_MAIN_SPINDLE_UP) m_spindle.OnSpeedStep(true);
+  if (controlId == IDC_MAIN_SPINDLE_DOWN) m_spindle.OnSpeedStep(false);
 }
 
-void CMainWindowLogic::OnStop() { m_spindle.Stop(m_connected); }
+void CMainWindowLogic::OnStop() { m_spindle.Stop(); }
+
+void CMainWindowLogic::LetGo() {
+  CHVXController* controller = m_controller();
+  if (!controller) return;
+  controller->StopMotion();
+  controller->SetSpindleSpeed(0);
+  controller->SetValue_0209(0);
+}
 
 std::vector<ControlText> CMainWindowLogic::FieldTexts() const {
   const StatusTexts& status = m_status.Texts();

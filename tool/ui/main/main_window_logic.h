@@ -10,13 +10,16 @@
 #include "jog_control.h"
 #include "machine_readout.h"
 #include "spindle_control.h"
+#include "silence_pace.h"
 #include "status_box.h"
 #include "window_seams.h"
 
-// What the tick reads from the window's controls.
+// What the tick learns from the window: its step radios, whether key chords may jog now (the
+// window is in front with no text field focused, no box and no long operation), and the time.
 struct TickInput {
   StepRadios radios{};
-  JogButtonStates jogButtons{};
+  bool chordsMayJog = false;
+  uint32_t nowMs = 0;
 };
 
 // One text field of the window and what it shows.
@@ -50,6 +53,13 @@ class CMainWindowLogic {
   void OnSpindleBox(bool nowChecked);
   void OnSpindleStep(int controlId);
   void OnStop();
+  // The mouse holds a jog button down, or the hold ended; see CJogControl.
+  void OnJogHoldBegan(int controlId) { m_jog.OnHoldBegan(controlId); }
+  void OnJogHoldEnded() { m_jog.OnHoldEnded(); }
+
+  // The window is closing: nobody will be at the controls, so motion and spindle stop before
+  // the end-of-session command lets go of the machine.
+  void LetGo();
 
   bool Connected() const { return m_connected; }
   bool StepMode() const { return m_jog.StepMode(); }
@@ -62,6 +72,7 @@ class CMainWindowLogic {
 
  private:
   void RunTick(const TickInput& input);
+  void ReadMachine(CHVXController* controller, uint32_t nowMs);
 
   ControllerSource m_controller;
   ILogSink& m_log;
@@ -72,4 +83,5 @@ class CMainWindowLogic {
   CMachineReadout m_readout;
   CJogControl m_jog;
   CSpindleControl m_spindle;
+  CSilencePace m_pace;
 };

@@ -13,6 +13,11 @@ constexpr int kSpindleOnRpm = 7000;
 constexpr int kOverrideStep = 10;
 constexpr int kOverrideMax = 100;
 
+// What the log says when STOP did not fully come through.
+constexpr char kStopNotSentText[] = "Failed to stop: no machine";
+constexpr char kMotionStopFailedText[] = "Failed to stop moving";
+constexpr char kSpindleStopFailedText[] = "Failed to stop spindle";
+
 // An unreadable input word says nothing about the cover, so it counts as open.
 bool IsCoverClosed(int inputWord) {
   return inputWord != kInputReadFailed && (inputWord & kCoverClosedBit) != 0;
@@ -58,7 +63,7 @@ void CSpindleControl::ShowOff() {
   m_label = "OFF";
 }
 
-void CSpindleControl::OnSpeedStep(bool up, bool connected) {
+void CSpindleControl::OnSpeedStep(bool up) {
   if (!m_boxChecked) return;
   CHVXController* controller = m_controller();
   if (!controller) return;
@@ -79,19 +84,27 @@ void CSpindleControl::OnSpeedStep(bool up, bool connected) {
     return;
   }
   if (percent == 0) {
-    Stop(connected);
+    Stop();
     return;
   }
   controller->SetSpindleOverride(std::max(percent - kOverrideStep, 0));
   m_log.AddLog("RotateSpindle -");
 }
 
-void CSpindleControl::Stop(bool connected) {
+void CSpindleControl::Stop() {
   CHVXController* controller = m_controller();
-  if (connected && controller) {
-    controller->StopMotion();
-    controller->SetSpindleSpeed(0);
-    ShowOff();
+  if (!controller) {
+    m_log.AddLog(kStopNotSentText);
+    return;
   }
-  m_log.AddLog("Stopped Moving");
+  const bool motionStopped = controller->StopMotion();
+  const bool spindleStopped = controller->SetSpindleSpeed(0);
+  // The box keeps showing "ON" while the spindle may still turn.
+  if (spindleStopped) ShowOff();
+  if (motionStopped && spindleStopped) {
+    m_log.AddLog("Stopped Moving");
+    return;
+  }
+  if (!motionStopped) m_log.AddLog(kMotionStopFailedText);
+  if (!spindleStopped) m_log.AddLog(kSpindleStopFailedText);
 }

@@ -14,10 +14,11 @@ class CSpindleControl {
   void OnBoxClicked(bool nowChecked);
 
   // "+" (up = true) or "-": steps the spindle override by 10 percent while the spindle runs.
-  void OnSpeedStep(bool up, bool connected);
+  void OnSpeedStep(bool up);
 
-  // Stops motion and spindle when a machine is reachable; always logged.
-  void Stop(bool connected);
+  // Sends the stop of motion and spindle whenever a wrapper exists, whatever the machine's
+  // last status said, and logs what came of it.
+  void Stop();
 
   bool BoxChecked() const { return m_boxChecked; }
   const std::string& Label() const { return m_label; }

@@ -15,12 +15,13 @@ constexpr int kShortCodeBufferSize = 3;
 
 using TextRead = int (CHVXController::*)(char*, int);
 
-// Returns the text, or nothing when the read answers `failure` or less.
+// Returns the text, or nothing when the read answers `failure` or less or may not go out.
 bool ReadText(CHVXController& controller, TextRead read, int size, int failure,
-              std::string& out) {
+              CTickReads& reads, std::string& out) {
+  if (!reads.Go()) return false;
   std::vector<char> buffer(static_cast<size_t>(size) + 1, '\0');
   int result = (controller.*read)(buffer.data(), size);
-  if (result <= failure) return false;
+  if (!reads.Note(result > failure)) return false;
   out.assign(buffer.data());  // the extra byte keeps an unterminated reply inside the buffer
   return true;
 }
@@ -80,24 +81,28 @@ void CStatusBox::ShowStartUp(CHVXController* controller, bool connected) {
   m_texts.status = "Offline";
   if (!connected || !controller) return;
   m_texts.deviceName = kModelName;
-  ReadIdentity(*controller, "");
+  CTickReads reads;
+  ReadIdentity(*controller, "", reads);
 }
 
-void CStatusBox::RefreshStatus(CHVXController* controller, bool& connected) {
+bool CStatusBox::RefreshStatus(CHVXController* controller, bool& connected, CTickReads& reads) {
   if (!controller) connected = false;
   if (!connected) {
     ShowOffLine();
-    return;
+    return false;
   }
   uint32_t stateWord = kStatusNotRead;
   uint32_t handshakeWord = kStatusNotRead;
-  if (controller->GetStatus(&stateWord, &handshakeWord)) {
+  const bool answered =
+      reads.Go() && reads.Note(controller->GetStatus(&stateWord, &handshakeWord) != 0);
+  if (answered) {
     ApplyState(stateWord, handshakeWord, connected);
   } else {
     m_texts.status = "Offline";
   }
   m_texts.deviceName = kModelName;
-  ReadIdentity(*controller, "---");
+  ReadIdentity(*controller, "---", reads);
+  return answered;
 }
 
 void CStatusBox::ShowOffLine() {
@@ -127,14 +132,17 @@ void CStatusBox::ApplyCover(uint32_t stateWord) {
   }
 }
 
-void CStatusBox::ReadIdentity(CHVXController& controller, const char* failedText) {
+void CStatusBox::ReadIdentity(CHVXController& controller, const char* failedText,
+                              CTickReads& reads) {
   std::string text;
-  m_texts.serial = ReadText(controller, &CHVXController::GetSerialNumber, kSerialBufferSize, -1, text)
-                       ? text : failedText;
+  m_texts.serial =
+      ReadText(controller, &CHVXController::GetSerialNumber, kSerialBufferSize, -1, reads, text)
+          ? text : failedText;
   m_texts.firmware =
-      ReadText(controller, &CHVXController::GetFirmwareVersion, kFirmwareBufferSize, -1, text)
+      ReadText(controller, &CHVXController::GetFirmwareVersion, kFirmwareBufferSize, -1, reads, text)
           ? FormatFirmwareVersion(text) : failedText;
   // The USB ID is left empty on failure in every case.
   m_texts.usbId =
-      ReadText(controller, &CHVXController::GetShortCode, kShortCodeBufferSize, 0, text) ? text : "";
+      ReadText(controller, &CHVXController::GetShortCode, kShortCodeBufferSize, 0, reads, text)
+          ? text : "";
 }

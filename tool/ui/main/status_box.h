@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "tick_reads.h"
+
 class CHVXController;
 
 struct StatusTexts {
@@ -22,9 +24,10 @@ class CStatusBox {
   // is read, and a field whose read fails stays empty.
   void ShowStartUp(CHVXController* controller, bool connected);
 
-  // Reads the status and identity. A null controller counts as no connection. Clears
-  // `connected` when the machine reports itself off line.
-  void RefreshStatus(CHVXController* controller, bool& connected);
+  // Reads the status and identity, each only while `reads` lets it go out. A null controller
+  // counts as no connection. Clears `connected` when the machine reports itself off line.
+  // True when the status was read.
+  bool RefreshStatus(CHVXController* controller, bool& connected, CTickReads& reads);
 
   const StatusTexts& Texts() const { return m_texts; }
 
@@ -32,7 +35,7 @@ class CStatusBox {
   void ShowOffLine();
   void ApplyState(uint32_t stateWord, uint32_t handshakeWord, bool& connected);
   void ApplyCover(uint32_t stateWord);
-  void ReadIdentity(CHVXController& controller, const char* failedText);
+  void ReadIdentity(CHVXController& controller, const char* failedText, CTickReads& reads);
 
   StatusTexts m_texts;
 };
