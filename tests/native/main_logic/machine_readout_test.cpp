@@ -8,14 +8,6 @@ using testing::_;
 using testing::NiceMock;
 using testing::Return;
 
-namespace {
-
-void Refresh(CMachineReadout& readout, CHVXController& controller) {
-  CTickReads reads;
-  readout.Refresh(controller, reads);
-}
-
-}  // namespace
 
 TEST(PositionFormatTest, CutsToTwoDecimalsTowardZeroWithoutRounding) {
   const std::pair<int32_t, const char*> rows[] = {
@@ -35,7 +27,7 @@ TEST(MachineReadoutTest, LimitsPositionsAndSpindleShowTheirReadings) {
   ON_CALL(fake, GetCurrentPosition(_))
       .WillByDefault(ReturnPosition({203200, 12349, -60500, 90005, 777, 888}));
   ON_CALL(fake, GetSpindleSpeed()).WillByDefault(Return(7000));
-  Refresh(readout, fake);
+  readout.Refresh(fake);
   EXPECT_EQ("ON---ON", limits());
   EXPECT_EQ("203.20", readout.Texts().x);
   EXPECT_EQ("12.34", readout.Texts().y);
@@ -46,13 +38,13 @@ TEST(MachineReadoutTest, LimitsPositionsAndSpindleShowTheirReadings) {
 
   ON_CALL(fake, GetInputState()).WillByDefault(Return(0x2));
   ON_CALL(fake, GetSpindleSpeed()).WillByDefault(Return(1));
-  Refresh(readout, fake);
+  readout.Refresh(fake);
   EXPECT_EQ("---ON---", limits());
   EXPECT_EQ("1", readout.Texts().spindleSpeed);
 
   // A standing spindle shows 0 and marks the current.
   ON_CALL(fake, GetSpindleSpeed()).WillByDefault(Return(0));
-  Refresh(readout, fake);
+  readout.Refresh(fake);
   EXPECT_EQ("0", readout.Texts().spindleSpeed);
   EXPECT_EQ("---", readout.Texts().spindleCurrent);
 
@@ -60,13 +52,13 @@ TEST(MachineReadoutTest, LimitsPositionsAndSpindleShowTheirReadings) {
   // the first failed read of a tick skips the rest.
   const ReadoutTexts& t = readout.Texts();
   ON_CALL(fake, GetSpindleSpeed()).WillByDefault(Return(-1));
-  Refresh(readout, fake);
+  readout.Refresh(fake);
   EXPECT_EQ("---", t.spindleSpeed) << "a speed not read is no standing spindle";
   ON_CALL(fake, GetCurrentPosition(_)).WillByDefault(Return(false));
-  Refresh(readout, fake);
+  readout.Refresh(fake);
   EXPECT_EQ("------------", t.x + t.y + t.z + t.a);
   ON_CALL(fake, GetInputState()).WillByDefault(Return(-1));
-  Refresh(readout, fake);
+  readout.Refresh(fake);
   EXPECT_EQ("---------", limits());
 }
 
@@ -76,7 +68,7 @@ TEST(MachineReadoutTest, AFailedReadSkipsTheReadsAfterItInItsTick) {
   ON_CALL(fake, GetInputState()).WillByDefault(Return(-1));
   EXPECT_CALL(fake, GetCurrentPosition(_)).Times(0);
   EXPECT_CALL(fake, GetSpindleSpeed()).Times(0);
-  Refresh(readout, fake);
+  readout.Refresh(fake);
   EXPECT_EQ("---", readout.Texts().x);
   EXPECT_EQ("---", readout.Texts().spindleSpeed);
   testing::Mock::VerifyAndClearExpectations(&fake);

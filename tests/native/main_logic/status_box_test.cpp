@@ -30,8 +30,7 @@ class StatusBoxTest : public testing::Test {
   }
   // One refresh as a tick makes it; true when the status was read.
   bool Refresh(CStatusBox& target, CHVXController* controller) {
-    CTickReads reads;
-    return target.RefreshStatus(controller, connected, reads);
+    return target.RefreshStatus(controller, connected);
   }
   NiceMock<CFakeHVXController> fake;
   CStatusBox box;

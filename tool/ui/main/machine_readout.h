@@ -25,6 +25,11 @@ class CMachineReadout {
   // Reads the input word, the position and the spindle speed, in that order, each only while
   // `reads` lets it go out; what is not read shows "---".
   void Refresh(CHVXController& controller, CTickReads& reads);
+  // The same as a read of its own, outside any tick.
+  void Refresh(CHVXController& controller) {
+    CTickReads reads;
+    Refresh(controller, reads);
+  }
   // Without a controller wrapper nothing can be read; old values must not stay on show.
   void ShowNothingRead();
   const ReadoutTexts& Texts() const { return m_texts; }

@@ -50,8 +50,7 @@ void CMainWindowLogic::ReadMachine(CHVXController* controller, uint32_t nowMs) {
 void CMainWindowLogic::DeviceManagerClosed(bool connected) {
   m_connected = connected;
   m_log.AddLog(connected ? "Connected" : "DisConnected");
-  CTickReads reads;
-  m_status.RefreshStatus(m_controller(), m_connected, reads);
+  m_status.RefreshStatus(m_controller(), m_connected);
 }
 
 void CMainWindowLogic::OnJogButton(int controlId, const StepRadios& radios) {

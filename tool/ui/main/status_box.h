@@ -28,6 +28,11 @@ class CStatusBox {
   // counts as no connection. Clears `connected` when the machine reports itself off line.
   // True when the status was read.
   bool RefreshStatus(CHVXController* controller, bool& connected, CTickReads& reads);
+  // The same as a read of its own, outside any tick.
+  bool RefreshStatus(CHVXController* controller, bool& connected) {
+    CTickReads reads;
+    return RefreshStatus(controller, connected, reads);
+  }
 
   const StatusTexts& Texts() const { return m_texts; }
 
