@@ -34,6 +34,7 @@ void CJournal::Close() {
 
 void CJournal::Line(const std::string& text) {
   if (!file_) return;
+  if (clock_) std::fprintf(file_, "%lu ", static_cast<unsigned long>(clock_->TickCount()));
   std::fputs(text.c_str(), file_);
   std::fputc('\n', file_);
   std::fflush(file_);

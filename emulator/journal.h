@@ -8,13 +8,17 @@
 //   BI <count>               bulk IN data delivered, count in decimal (empty reads not written)
 //   F <path> <hex>           a file handed over: its path and its bytes
 //   STEP                     a client set a request before it had its last acknowledge
-// Codes are four hex digits; all hex is lowercase without blanks.
+// Codes are four hex digits; all hex is lowercase without blanks. A journal stamped with a
+// clock starts each line with the clock's milliseconds and a blank, so that a benchmark can
+// tell when a request arrived.
 #pragma once
 
 #include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
+
+#include "clock.h"
 
 std::string HexBytes(const uint8_t* data, size_t length);
 
@@ -26,6 +30,7 @@ class CJournal {
   bool Open(const std::string& path);  // truncates
   void Close();
   bool isOpen() const { return file_ != nullptr; }
+  void StampWith(CClock* clock) { clock_ = clock; }
 
   void ControlOut(uint16_t code, const std::vector<uint8_t>& payload);
   void ControlIn(uint16_t code, uint16_t length);
@@ -41,4 +46,5 @@ class CJournal {
   void Line(const std::string& text);
 
   FILE* file_ = nullptr;
+  CClock* clock_ = nullptr;
 };

@@ -57,6 +57,7 @@ int RunEmulator(HINSTANCE instance, const SimOptions& options) {
   if (FindWindowA(kSimWindowClass, nullptr)) return kExitAlreadyRunning;
   CSteadyClock clock;
   CMachineModel machine(clock, options.machine);
+  if (options.journalStamps) machine.journal().StampWith(&clock);
   if (!SetUpMachine(options, machine)) return kExitSetupFailed;
 
   CBlockServer server;

@@ -115,6 +115,8 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options,
       options.coverOpen = true;
     } else if (name == "absent") {
       options.absent = true;
+    } else if (name == "journal-ms") {
+      options.journalStamps = true;
     } else if (TakesValue(name) && !hasValue) {
       error = "option " + arg + " needs a value";
       return false;

@@ -1,5 +1,6 @@
 // The emulator's command line. Options start with '/' (or '-'):
 //   /journal <file>      write every request received to the file
+//   /journal-ms          begin each journal line with the milliseconds of the emulator's clock
 //   /swap                a machine of the other byte order (16- and 32-bit fields big-endian)
 //   /report-size <n>     the system report padded to n characters (a 1 MB report for timings)
 //   /update-ms <ms>      how long a firmware installation takes (4000)
@@ -26,6 +27,7 @@ struct SimOptions {
   MachineOptions machine;
   MachineFaults faults;
   std::string journalPath;
+  bool journalStamps = false;
   std::string deviceName = kDefaultDeviceName;
   int minimumCurrent = kDefaultMinimumCurrent;
   bool coverOpen = false;

@@ -12,6 +12,7 @@
 #include "harness/service_library.h"
 #include "link_floor.h"
 #include "timing.h"
+#include "tool_timings.h"
 
 namespace {
 
@@ -128,5 +129,8 @@ int main() {
   MeasureThroughput(library);
   library.Unload();
   emulator.Stop();
+  std::puts("HVX40MEK's main window, beside hvx40sim");
+  MeasureReleaseToStop();
+  MeasureSilentMachineAnswer();
   return 0;
 }

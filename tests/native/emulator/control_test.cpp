@@ -136,13 +136,14 @@ TEST(CommandLineTest, OptionsSetTheMachineUp) {
   std::string error;
   ASSERT_TRUE(ParseSimOptions({"/swap", "/report-size", "1048576", "/journal", "j.txt", "/fault",
                                "noack", "/fault", "busy", "-motion-scale", "2.5", "/absent",
-                               "/cover-open", "/min-current", "70", "/update-ms", "500", "/send",
+                               "/cover-open", "/min-current", "70", "/update-ms", "500", "/journal-ms", "/send",
                                "dump C:\\x y.txt"},
                               options, error))
       << error;
   EXPECT_TRUE(options.machine.bigEndian);
   EXPECT_EQ(1048576u, options.machine.reportSize);
   EXPECT_EQ("j.txt", options.journalPath);
+  EXPECT_TRUE(options.journalStamps);
   EXPECT_TRUE(options.serverFaults.noAcknowledge);
   EXPECT_TRUE(options.faults.busyForever);
   EXPECT_DOUBLE_EQ(2.5, options.machine.rateScale);

@@ -56,4 +56,16 @@ TEST_F(JournalTest, BulkTransfersAndFilesAreWritten) {
   EXPECT_EQ("F " + file_ + " 216d63303b0d0a", lines[6]);
 }
 
+TEST_F(JournalTest, AStampedJournalBeginsEachLineWithTheClocksMilliseconds) {
+  machine_.journal().StampWith(&clock_);
+  const uint32_t before = clock_.TickCount();
+  host_.Write(kCmdStopMotion);
+  clock_.Sleep(1234);
+  host_.Write(kCmdStopMotion);
+  const std::vector<std::string> lines = Lines();
+  ASSERT_EQ(2u, lines.size());
+  EXPECT_EQ(std::to_string(before) + " W 0273", lines[0]);
+  EXPECT_EQ(std::to_string(before + 1234) + " W 0273", lines[1]);
+}
+
 }  // namespace
