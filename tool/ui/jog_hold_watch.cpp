@@ -2,19 +2,14 @@
 
 #include <commctrl.h>
 
+#include "main/win32_key_state.h"
+
 namespace {
 
 const UINT_PTR kSubclassId = 1;
 
 bool IsPushed(HWND button) {
   return (SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
-}
-
-// The key state of a mouse button is that of the physical one; with swapped buttons the
-// logical left one is the physical right one.
-bool IsLogicalLeftButtonDown() {
-  const int key = GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
-  return (GetAsyncKeyState(key) & 0x8000) != 0;
 }
 
 bool EndsHold(UINT message, WPARAM wParam) {
@@ -78,5 +73,5 @@ LRESULT CJogHoldWatch::OnButtonMessage(HWND button, UINT message, WPARAM wParam,
 }
 
 bool CJogHoldWatch::IsMouseHold(HWND button) {
-  return GetCapture() == button && IsPushed(button) && IsLogicalLeftButtonDown();
+  return GetCapture() == button && IsPushed(button) && CWin32KeyState().IsClickButtonDown();
 }

@@ -24,7 +24,9 @@ struct CRecordingMessages : IMessageSink {
 
 struct CFakeKeys : IKeyState {
   bool IsKeyDown(int virtualKey) const override { return down.count(virtualKey) != 0; }
+  bool IsClickButtonDown() const override { return mouseDown; }
   std::set<int> down;
+  bool mouseDown = true;
 };
 
 inline StepRadios OneStep() { return {true, false, false, false, false}; }

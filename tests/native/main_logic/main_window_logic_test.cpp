@@ -116,6 +116,31 @@ TEST_F(MainWindowLogicTest, HeldButtonAcrossATickMovesAndTheHoldsEndStops) {
   EXPECT_THAT(log.lines, ElementsAre("MoveTools X+"));
 }
 
+TEST_F(MainWindowLogicTest, AReleaseDuringATickStopsBeforeItsNextReadAndOnlyOnce) {
+  logic.OnJogHoldBegan(IDC_MAIN_JOG_X_PLUS);
+  logic.Tick(Input(HighSpeed()));
+  testing::Mock::VerifyAndClearExpectations(&fake);
+
+  // The button comes up while the tick reads; the window has not been told yet.
+  EXPECT_CALL(fake, GetSerialNumber(_, _)).WillOnce([&](char* text, int) {
+    keys.mouseDown = false;
+    text[0] = '\0';
+    return 1;
+  });
+  {
+    testing::InSequence order;
+    EXPECT_CALL(fake, StopMotion());
+    EXPECT_CALL(fake, GetFirmwareVersion(_, _));
+  }
+  EXPECT_CALL(fake, MoveTo(_, _)).Times(0);
+  logic.Tick(Input(HighSpeed()));
+  testing::Mock::VerifyAndClearExpectations(&fake);
+
+  EXPECT_CALL(fake, StopMotion()).Times(0);
+  logic.OnJogHoldEnded();  // the window's own news of the release comes later
+  logic.Tick(Input(HighSpeed()));
+}
+
 TEST_F(MainWindowLogicTest, ChordsJogOnlyWhenTheWindowSaysTheyMay) {
   keys.down = {'X', 'I'};
   TickInput elsewhere = Input(OneStep());

@@ -35,6 +35,7 @@ class CJogControl {
   void RunContinuous(const StepRadios& radios);
 
   bool StepMode() const { return m_stepMode; }
+  bool Holding() const { return m_held.has_value(); }
 
  private:
   bool MoveOneStep(CHVXController& controller, JogMove move, const StepRadios& radios);

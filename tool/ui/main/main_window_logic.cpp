@@ -30,14 +30,21 @@ void CMainWindowLogic::RunTick(const TickInput& input) {
   CHVXController* controller = m_controller();
   if (!controller || m_pace.MayRead(input.nowMs)) ReadMachine(controller, input.nowMs);
   if (input.chordsMayJog) m_jog.RunKeyChords(m_keys, input.radios);
+  NoticeRelease();
   m_jog.RunContinuous(input.radios);
+}
+
+// The window learns of a release only once the tick has returned; the tick itself looks at the
+// mouse button between its reads, so that a held jog stops without waiting for them.
+void CMainWindowLogic::NoticeRelease() {
+  if (m_jog.Holding() && !m_keys.IsClickButtonDown()) m_jog.OnHoldEnded();
 }
 
 void CMainWindowLogic::ReadMachine(CHVXController* controller, uint32_t nowMs) {
   // Every tick assumes the machine reachable until its status says otherwise, so a machine that
   // comes back on line is picked up without the device manager.
   m_connected = true;
-  CTickReads reads;
+  CTickReads reads([this] { NoticeRelease(); });
   const bool answered = m_status.RefreshStatus(controller, m_connected, reads);
   if (!controller) {
     m_readout.ShowNothingRead();

@@ -73,6 +73,7 @@ class CMainWindowLogic {
  private:
   void RunTick(const TickInput& input);
   void ReadMachine(CHVXController* controller, uint32_t nowMs);
+  void NoticeRelease();
 
   ControllerSource m_controller;
   ILogSink& m_log;

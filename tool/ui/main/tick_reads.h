@@ -3,10 +3,21 @@
 // skipped and their fields show that nothing was read.
 #pragma once
 
+#include <functional>
+
 class CTickReads {
  public:
+  // beforeEachRead runs before every read that may go out, so that what the engineer does
+  // meanwhile (letting go of a jog button) is acted on between the reads, not after them all.
+  explicit CTickReads(std::function<void()> beforeEachRead = nullptr)
+      : m_beforeEachRead(std::move(beforeEachRead)) {}
+
   // Whether the next read may go out.
-  bool Go() const { return !m_failed; }
+  bool Go() {
+    if (m_failed) return false;
+    if (m_beforeEachRead) m_beforeEachRead();
+    return true;
+  }
   // Records the outcome of a read that went out; returns it.
   bool Note(bool succeeded) {
     if (!succeeded) m_failed = true;
@@ -14,5 +25,6 @@ class CTickReads {
   }
 
  private:
+  std::function<void()> m_beforeEachRead;
   bool m_failed = false;
 };

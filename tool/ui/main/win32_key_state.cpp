@@ -7,3 +7,9 @@ bool CWin32KeyState::IsKeyDown(int virtualKey) const {
   // shared with every other caller and says nothing reliable.
   return (GetAsyncKeyState(virtualKey) & 0x8000) != 0;
 }
+
+bool CWin32KeyState::IsClickButtonDown() const {
+  // The key state of a mouse button is that of the physical one; with swapped buttons the
+  // one that clicks is the physical right one.
+  return IsKeyDown(GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON);
+}

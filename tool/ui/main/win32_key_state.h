@@ -7,4 +7,5 @@
 class CWin32KeyState : public IKeyState {
  public:
   bool IsKeyDown(int virtualKey) const override;
+  bool IsClickButtonDown() const override;
 };

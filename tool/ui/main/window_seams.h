@@ -26,6 +26,8 @@ class IMessageSink {
 class IKeyState {
  public:
   virtual bool IsKeyDown(int virtualKey) const = 0;
+  // Whether the mouse button that clicks (the left one unless the buttons are swapped) is down.
+  virtual bool IsClickButtonDown() const = 0;
   virtual ~IKeyState() {}
 };
 
