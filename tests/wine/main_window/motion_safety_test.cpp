@@ -124,6 +124,7 @@ TEST_F(MainWindowTest, StopSendsItsCommandsWhateverTheMachineReports) {
   EXPECT_LT(IndexOf(lines, kStopMotionLine), IndexOf(lines, kSpindleOffLine));
   EXPECT_LT(IndexOf(lines, kSpindleOffLine), static_cast<ptrdiff_t>(lines.size()));
   EXPECT_EQ("OFF", WaitForField(IDC_MAIN_SPINDLE_STATE, "OFF"));
+  EXPECT_EQ(1u, WaitForLogCount("Stopped Moving", 1)) << "both stops were taken";
   TakeScreenshot("stop-offline");
 }
 

@@ -134,3 +134,17 @@ TEST_F(MainWindowTest, ClosingTheWindowTellsTheMachineAndRemovesTheLibrary) {
       << "value 0 through command 0x0209 when the window goes";
   EXPECT_FALSE(FileExists(WrittenLibraryPath()));
 }
+
+TEST_F(MainWindowTest, ASilentMachineShowsNothingReadAndIsPickedUpWhenItAnswersAgain) {
+  StartTool();
+  ASSERT_TRUE(emulator_.Send("fault noack on"));
+  EXPECT_EQ("Offline", WaitForField(IDC_MAIN_STATUS, "Offline"));
+  EXPECT_EQ("---", WaitForField(IDC_MAIN_POS_X, "---"));
+  EXPECT_EQ("---", WaitForField(IDC_MAIN_SERIAL, "---"));
+  EXPECT_EQ("---", WaitForField(IDC_MAIN_SPINDLE_SPEED, "---")) << "a speed not read is no 0 rpm";
+  TakeScreenshot("silent-machine");
+  ASSERT_TRUE(emulator_.Send("fault noack off"));
+  EXPECT_EQ("Ready", WaitForField(IDC_MAIN_STATUS, "Ready"));
+  EXPECT_EQ("0.00", WaitForField(IDC_MAIN_POS_X, "0.00"));
+  EXPECT_EQ("HVX0001", WaitForField(IDC_MAIN_SERIAL, "HVX0001"));
+}
