@@ -14,6 +14,8 @@ class CCliBoxes : public IPageBoxes {
   explicit CCliBoxes(bool yes) : yes_(yes) {}
 
   bool Ask(const std::string& text, bool informationIcon) override;
+  // A script's answer does not depend on the box's default button.
+  bool AskDefaultNo(const std::string& text) override { return Ask(text, true); }
   void Inform(const std::string& text) override { informed_ = text; }
   void Tell(const std::string& text) override { told_ = text; }
 

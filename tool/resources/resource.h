@@ -133,6 +133,7 @@
 
 // Progress box (146).
 #define IDC_PROCESS_TEXT 1107
+#define IDC_PROCESS_ELAPSED 1141
 
 // Firmware installation box (147).
 #define IDC_UPFIRM_TEXT 1108
@@ -160,6 +161,7 @@
 #define IDC_SENSOR_TOOL_CHECKED 1138
 #define IDC_SENSOR_COVER_CHECKED 1139
 #define IDC_SENSOR_VACUUM_CHECKED 1140
+#define IDC_SENSOR_ELAPSED 1142
 
 // Log panel (152).
 #define IDC_LOG_TEXT 1124

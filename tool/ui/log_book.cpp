@@ -17,17 +17,38 @@ std::string LogFileName(const std::string& folder, const std::string& prefix, in
   return folder + "\\" + prefix + suffix;
 }
 
+std::string LogFolderName(const std::string& format, const std::string& model) {
+  std::string name = format;
+  const size_t at = name.find("%s");
+  return at == std::string::npos ? name : name.replace(at, 2, model);
+}
+
+std::string LogFileMessage(const std::string& message) {
+  std::string joined;
+  bool inBreak = false;
+  for (char c : message) {
+    if (c == '\r' || c == '\n') {
+      inBreak = true;
+      continue;
+    }
+    if (inBreak && !joined.empty()) joined += ' ';
+    inBreak = false;
+    joined += c;
+  }
+  return joined;
+}
+
 CLogBook::CLogBook(CFileStore& files, CLogClock& clock, FolderSource dataFolder)
     : files_(files), clock_(clock), dataFolder_(std::move(dataFolder)) {}
 
 std::string CLogBook::Record(const std::string& prefix, const std::string& message) {
-  const std::string line = LogStamp(clock_) + message;
+  const std::string stamp = LogStamp(clock_);
   std::string folder;
   if (dataFolder_ && dataFolder_(folder)) {
-    files_.Append(LogFileName(folder, prefix, 0), line + "\r\n");
+    files_.Append(LogFileName(folder, prefix, 0), stamp + LogFileMessage(message) + "\r\n");
     RotateIfFull(folder, prefix);
   }
-  return line;
+  return stamp + message;
 }
 
 // The oldest file goes, every other moves one number up, and the next entry starts a new 00.

@@ -24,6 +24,14 @@ std::string LogStamp(CLogClock& clock);
 // prefix + "_log%02d.txt" in folder. The prefix is taken as plain text, never as a format.
 std::string LogFileName(const std::string& folder, const std::string& prefix, int number);
 
+// The name of the log files' folder: format ("Mek for %s") with its "%s" filled by model
+// ("HVX-40"). Filled by hand: the format is text, never handed to a formatting routine.
+std::string LogFolderName(const std::string& format, const std::string& model);
+
+// The message as the file holds it: one entry is one line, so the lines of a message that
+// spans several are joined with a blank.
+std::string LogFileMessage(const std::string& message);
+
 class CLogBook {
  public:
   // dataFolder gives the folder of the log files, creating it when missing; false when there is
@@ -33,7 +41,8 @@ class CLogBook {
   CLogBook(CFileStore& files, CLogClock& clock, FolderSource dataFolder);
 
   // Writes the entry to the prefix's current file and returns the line (stamp and message) that
-  // the panel shows. Every failure on disk is silent.
+  // the panel shows; the panel keeps a message's own line breaks. Every failure on disk is
+  // silent.
   std::string Record(const std::string& prefix, const std::string& message);
 
  private:

@@ -13,17 +13,11 @@ std::string LoadText(int id, const char* fallback) {
   return length > 0 ? std::string(buffer, length) : std::string(fallback);
 }
 
-std::string LogFolderName() {
-  std::string format = LoadText(IDS_DATA_FOLDER_FORMAT, "Mek for %s");
-  std::string model = LoadText(IDS_MODEL_NAME, "HVX-40");
-  // Filled by hand: the format is text, never handed to a formatting routine.
-  size_t at = format.find("%s");
-  return at == std::string::npos ? format : format.replace(at, 2, model);
-}
-
 bool LogFolder(std::string& folder) {
+  const std::string name = LogFolderName(LoadText(IDS_DATA_FOLDER_FORMAT, "Mek for %s"),
+                                         LoadText(IDS_MODEL_NAME, "HVX-40"));
   char path[kDataFolderPathSize];
-  if (!GetDataFolder(LogFolderName().c_str(), path)) return false;
+  if (!GetDataFolder(name.c_str(), path)) return false;
   folder = path;
   return true;
 }

@@ -82,6 +82,22 @@ TEST_F(LogFiles, EachPrefixTakenLiterallyHasItsOwnFileSet) {
   EXPECT_EQ(scratch.WinPath() + "\\x_log09.txt", File("x", 9));
 }
 
+// In the file one entry is one line, so a file read line by line never shows half an entry
+// without its stamp; the panel keeps the message as it came.
+TEST_F(LogFiles, AMultiLineMessageIsOneLineInTheFileJoinedWithABlank) {
+  RecordingWindow window;
+  SetLogBook(&book);
+  AddLog(&window, kPrefix, "Cleared all parameter.\r\nRestart the machine. Then all parameters are reset.");
+  AddLog(&window, kPrefix, "\r\nA\n\nB\rC\r\n");
+  SetLogBook(nullptr);
+  EXPECT_EQ(kStamp + "Cleared all parameter. Restart the machine. Then all parameters are reset.\r\n" +
+                kStamp + "A B C\r\n",
+            ReadText(File(kPrefix, 0)));
+  EXPECT_EQ(0u, window.shown.find(kStamp + "\r\nA\n\nB\rC\r\n\r\n" + kStamp + "Cleared all parameter.\r\n"));
+  EXPECT_EQ("Mek for HVX-40", LogFolderName("Mek for %s", "HVX-40"));
+  EXPECT_EQ("Logs", LogFolderName("Logs", "HVX-40"));
+}
+
 TEST_F(LogFiles, StampIsEmptyWhenTheTimeCannotBeHad) {
   clock.broken = true;
   EXPECT_EQ("Stopped Moving", book.Record(kPrefix, "Stopped Moving"));

@@ -46,7 +46,7 @@ TickInput Input(StepRadios radios) {
 
 }  // namespace
 
-TEST_F(MainWindowLogicTest, StartUpShowsOfflineAndLogsOpenOnlyWhenConnected) {
+TEST_F(MainWindowLogicTest, StartUpShowsOfflineAndLogsOpenOnlyWhenConnectedAndTheEndAlways) {
   logic.StartUp(false);
   EXPECT_FALSE(logic.Connected());
   EXPECT_EQ("Offline", logic.Status().status);
@@ -57,6 +57,8 @@ TEST_F(MainWindowLogicTest, StartUpShowsOfflineAndLogsOpenOnlyWhenConnected) {
   EXPECT_EQ("Offline", logic.Status().status) << "the first tick reads the status";
   EXPECT_EQ("1.02", logic.Status().firmware);
   EXPECT_THAT(log.lines, ElementsAre("Open MEK"));
+  logic.EndSession();
+  EXPECT_THAT(log.lines, ElementsAre("Open MEK", "Close MEK"));
 }
 
 TEST_F(MainWindowLogicTest, OfflineStateWithCoverOpenDisablesTheControlsForThatTick) {

@@ -24,9 +24,9 @@ const Journal kStartPark = {"position", "MoveTo 5000,6000,0,11,22,33 @3000",
                             "MoveTo 5000,152400,0,11,22,33 @3000",
                             "MoveTo 0,152400,0,11,22,33 @3000"};
 
-TEST_F(AgeingRunTest, TwoCyclesWithTheSpindleThenCancelWindsDownAndParks) {
+TEST_F(AgeingRunTest, OneCycleWithTheSpindleThenCancelWindsDownParksAndLogsTheCycles) {
   // One pump per wait: 3 for the start park, then park, corner, park, corner, and the cancel
-  // comes during the third trip to the park position.
+  // comes during the third trip to the park position, so one cycle was completed.
   box.cancelAtPumps = {3 + 5};
   Run(true);
   EXPECT_EQ(boxes.questions, std::vector<std::string>{kAgeingQuestion});
@@ -34,8 +34,9 @@ TEST_F(AgeingRunTest, TwoCyclesWithTheSpindleThenCancelWindsDownAndParks) {
             Concat({{"ask: yes", "box open"}, kStartPark,
                     {"SetSpindleSpeed 7000", "log: Aiging", kToPark, kToCorner, kToPark, kToCorner,
                      kToPark, "StopMotion", "SetSpindleSpeed 0", "inform: Cancelled the job",
-                     "StopMotion",
+                     "log: Ageing ended after 1 cycle: cancelled", "StopMotion",
                      "SetSpindleSpeed 0", "position", kToPark, kToPark, kToPark, "box close"}}));
+  EXPECT_EQ(box.cycleCounts, (std::vector<int>{0, 1}));
 }
 
 TEST_F(AgeingRunTest, AStopSeenOnTheWayToTheCornerEndsTheCyclesAndStillParks) {
@@ -48,9 +49,11 @@ TEST_F(AgeingRunTest, AStopSeenOnTheWayToTheCornerEndsTheCyclesAndStillParks) {
   EXPECT_EQ(journal.back(), "box close");
   EXPECT_EQ(Entries({"StopMotion", "SetSpindleSpeed"}),
             (Journal{"StopMotion", "SetSpindleSpeed 0"}));
+  EXPECT_EQ(Entries({"log:"}),
+            (Journal{"log: Aiging", "log: Ageing ended after 0 cycles: the machine went offline"}));
 }
 
-TEST_F(AgeingRunTest, NoAMachineNotReadyOrAnUnreadablePositionEndSilentlyWithoutMoving) {
+TEST_F(AgeingRunTest, NoOrAMachineNotReadyEndSilentlyAndAnUnreadablePositionIsLogged) {
   boxes.answer = false;
   Run(true);
   EXPECT_EQ(journal, Journal{"ask: no"});
@@ -63,13 +66,17 @@ TEST_F(AgeingRunTest, NoAMachineNotReadyOrAnUnreadablePositionEndSilentlyWithout
   ScriptStatus({{kReady, 0}});
   ON_CALL(fake, GetCurrentPosition(_)).WillByDefault(Return(false));
   Run(true);
-  EXPECT_EQ(journal, (Journal{"ask: yes", "box open", "box close"}));
+  EXPECT_EQ(journal, (Journal{"ask: yes", "box open",
+                              "log: Ageing failed before its first cycle: the position could not "
+                              "be read",
+                              "box close"}));
 }
 
 TEST_F(AgeingRunTest, ACancelOnTheWayToTheStartSkipsTheCyclesButStillWindsDown) {
   box.cancelAtPumps = {1};
   Run(true);
   EXPECT_TRUE(Entries({"Aiging", "7000", "203200"}).empty());
+  EXPECT_EQ(Entries({"log:"}), Journal{"log: Ageing cancelled before its first cycle"});
   EXPECT_EQ(Entries({"StopMotion", "Spindle"}),
             (Journal{"StopMotion", "SetSpindleSpeed 0", "StopMotion", "SetSpindleSpeed 0"}));
   EXPECT_EQ(journal.back(), "box close");

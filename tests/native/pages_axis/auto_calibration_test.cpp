@@ -124,7 +124,7 @@ TEST_F(AutoCalibrationTest, OutputWritesTheProgramToTheTemporaryFileAndSendsItAs
   EXPECT_EQ(boxes.questions, std::vector<std::string>{"a tool and workpiece are readyfor cutting?"});
   EXPECT_TRUE(boxes.lastQuestionHadIcon);
   EXPECT_EQ(journal, (Journal{"ask: yes", "OutputFile C:\\temp\\cutdata.prn as output",
-                              "log: Output File"}));
+                              "log: Output File", "log: File sent: C:\\temp\\cutdata.prn"}));
   EXPECT_EQ(sent, std::vector<std::string>{"!mc0;\r\nX\r\n"});
   calibration.Output(CAutoCalibration::kCutY);
   EXPECT_EQ(sent.back(), "!mc0;\r\nY\r\n");
@@ -142,6 +142,7 @@ TEST_F(AutoCalibrationTest, AFailedSendIsLoggedTwiceAndAnUnwritableFileIsTold) {
   ON_CALL(fake, OutputFile(_, _)).WillByDefault(Return(false));
   calibration.Output(CAutoCalibration::kCutY);
   EXPECT_EQ(journal, (Journal{"ask: yes", "log: Failed to output file",
+                              "log: File not sent: C:\\temp\\cutdata.prn",
                               "log: Failed to output Y data"}));
   journal.clear();
   files.writeFault = FileFault::kAccessDenied;

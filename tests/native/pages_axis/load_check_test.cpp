@@ -31,6 +31,7 @@ TEST_F(LoadCheckTest, XAt50PercentParksDrivesOntoTheSensorParksAgainAndReportsSu
   EXPECT_EQ(journal, Concat({{"ask: yes", "box open"}, kParkMoves,
                              {"MoveAxisX 203200 @1000 50%", "MoveAxisX -2500 @1000 50%",
                               "MoveTo 0,152400,0,11,22,33 @1000", "box close", "log: LoadChecked X",
+                              "log: Load check X passed: the axis reached its limit sensor",
                               kSuccess}}));
 }
 
@@ -50,8 +51,12 @@ TEST_F(LoadCheckTest, EachAxisHasItsOwnTravelCurrentAndSensorBitAndAStallFailsBu
     journal.clear();
     inputWord = 0x47 & ~c.sensorBit;  // the other sensors do not count
     Run(c.axis, c.current);
-    EXPECT_EQ(Journal(journal.end() - 3, journal.end()),
-              (Journal{"box close", std::string("log: LoadChecked ") + c.axis, kFailure}))
+    // "LoadChecked" alone reads the same after a pass and a fail; the line after it does not.
+    EXPECT_EQ(Journal(journal.end() - 4, journal.end()),
+              (Journal{"box close", std::string("log: LoadChecked ") + c.axis,
+                       std::string("log: Load check ") + c.axis +
+                           " failed: the axis did not reach its limit sensor",
+                       kFailure}))
         << c.axis;
   }
 }
@@ -82,15 +87,33 @@ TEST_F(LoadCheckTest, AStatusThatCannotBeReadDoesNotStopTheCheck) {
   EXPECT_EQ(journal.back(), kSuccess);
 }
 
-TEST_F(LoadCheckTest, CancelDuringTheDriveReportsFailureWithoutTheLogLine) {
+TEST_F(LoadCheckTest, CancelDuringTheDriveReportsFailureAndIsLoggedAsCancelled) {
   // The park moves take one pump each; the cancel comes during the first axis drive.
   box.cancelAtPumps = {4};
   Run("X");
   EXPECT_EQ(Concat({{"ask: yes", "box open"}, kParkMoves,
                     {"MoveAxisX 203200 @1000 50%", "StopMotion", "SetSpindleSpeed 0",
-                     "inform: Cancelled the job",
-                     kFailure, "box close"}}),
+                     "inform: Cancelled the job", "log: Load check X cancelled", kFailure,
+                     "box close"}}),
             journal);
+}
+
+// A check that the machine broke off used to leave no line at all.
+TEST_F(LoadCheckTest, AStopSeenDuringTheDriveIsLoggedWithItsCause) {
+  struct Case { uint32_t stateWord; const char* why; };
+  const Case cases[] = {{kReady | 0x20000u, "the cover was opened"},
+                        {0x5, "the machine went offline"},
+                        {0x42, "the machine stopped with an error"}};
+  for (const Case& c : cases) {
+    journal.clear();
+    ON_CALL(fake, GetStatus(_, _)).WillByDefault([&](uint32_t* s, uint32_t* h) {
+      const bool driving = !journal.empty() && journal.back() == "MoveAxisX 203200 @1000 50%";
+      return hvxtest::ReturnStatus(driving ? c.stateWord : kReady)(s, h);
+    });
+    Run("X");
+    EXPECT_EQ(Entries({"log:"}), Journal{std::string("log: Load check X failed: ") + c.why});
+    EXPECT_EQ(journal[journal.size() - 2], kFailure);
+  }
 }
 
 TEST_F(LoadCheckTest, AFailedFinalParkStillReportsTheSensorVerdictWithoutTheLogLine) {
@@ -98,7 +121,9 @@ TEST_F(LoadCheckTest, AFailedFinalParkStillReportsTheSensorVerdictWithoutTheLogL
   int moves = 0;
   ON_CALL(fake, MoveTo(_, _)).WillByDefault([&](const AxisVector*, int) { return ++moves < 4; });
   Run("X");
-  EXPECT_TRUE(Entries({"log:"}).empty());
+  EXPECT_EQ(Entries({"log:"}), Journal{"log: Load check X passed: the axis reached its limit "
+                                       "sensor; the return to park ended: the machine refused a "
+                                       "move"});
   EXPECT_EQ(Journal(journal.end() - 2, journal.end()), (Journal{kSuccess, "box close"}));
 }
 
@@ -107,12 +132,15 @@ TEST_F(LoadCheckTest, ARefusedMoveOrAnUnreadablePositionEndsInFailure) {
   Run("X");
   EXPECT_EQ(journal.back(), "box close");
   EXPECT_EQ(journal[journal.size() - 2], kFailure);
+  EXPECT_EQ(journal[journal.size() - 3], "log: Load check X failed: the machine refused a move");
   EXPECT_TRUE(Entries({"MoveTo 0,152400,0,11,22,33 @1000"}).size() == 1);
 
   journal.clear();
   ON_CALL(fake, GetCurrentPosition(_)).WillByDefault(Return(false));
   Run("X");
-  EXPECT_EQ(journal, (Journal{"ask: yes", "box open", kFailure, "box close"}));
+  EXPECT_EQ(journal, (Journal{"ask: yes", "box open",
+                              "log: Load check X failed: the position could not be read", kFailure,
+                              "box close"}));
 }
 
 }  // namespace

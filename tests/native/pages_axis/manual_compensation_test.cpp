@@ -45,10 +45,25 @@ TEST_F(ManualCompensationTest, ManualReadsTheValuesAsPercentagesAndLogs) {
 TEST_F(ManualCompensationTest, AFailedReadKeepsTheHeldPercentagesAndLogsNothing) {
   manual.Percents() = CompensationPercents{100.2, 99.7, 100.0};
   EXPECT_CALL(fake, GetUserCompensation(_, _, _))
+      .WillOnce(DoAll(SetArgPointee<0>(4000), Return(false)))
       .WillOnce(DoAll(SetArgPointee<0>(4000), Return(false)));
   manual.ApplyMode(false);
+  manual.Refresh();
   EXPECT_DOUBLE_EQ(manual.Percents().x, 100.2);
   EXPECT_TRUE(journal.empty());
+}
+
+// After a calibration Set the page once still showed the compensation of before.
+TEST_F(ManualCompensationTest, ARefreshAfterTheCalibrationBoxShowsWhatTheMachineNowHolds) {
+  manual.Percents() = CompensationPercents{100.0, 100.0, 100.0};
+  EXPECT_CALL(fake, GetUserCompensation(_, _, _))
+      .WillOnce(DoAll(SetArgPointee<0>(-2000), SetArgPointee<1>(999), SetArgPointee<2>(300),
+                      Return(true)));
+  manual.Refresh();
+  EXPECT_DOUBLE_EQ(manual.Percents().x, 99.8);
+  EXPECT_DOUBLE_EQ(manual.Percents().y, 100.0999);
+  EXPECT_DOUBLE_EQ(manual.Percents().z, 100.03);
+  EXPECT_TRUE(journal.empty()) << "a refresh is no action of the engineer's";
 }
 
 TEST_F(ManualCompensationTest, SetSendsTheTruncatedValuesInXYZOrderAndLogs) {

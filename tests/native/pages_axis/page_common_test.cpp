@@ -1,8 +1,10 @@
 #include "page_fixture.h"
 
 #include "../../../tool/pages/axis/current_list.h"
+#include "../../../tool/pages/common/elapsed_text.h"
 #include "../../../tool/pages/common/page_log.h"
 #include "../../../tool/ui/log_window.h"
+#include "support/memory_log_book.h"
 
 namespace {
 
@@ -25,15 +27,28 @@ class CPanel : public CLogWindow {
 
 using PageLogTest = PageFixture;
 
-TEST_F(PageLogTest, TheDeviceNameIsAskedForIndexOneAndTheSubPageUsesThePanelsName) {
-  CPanel axisPanel, panel;
-  EXPECT_CALL(fake, GetDeviceNameAt(1)).WillOnce(testing::Return("queue 1"));
-  CPageLog(&axisPanel, LogPrefix::kDeviceName, machine).AddLog("Aiging");
-  testing::Mock::VerifyAndClearExpectations(&fake);
+// A page's entries once landed in "_log00.txt" (the library's name for the device, empty with
+// the emulator) while the main window wrote "Varnel HVX-40_log00.txt".
+TEST_F(PageLogTest, EveryPageFilesItsEntriesUnderThePanelsNameAsTheMainWindowDoes) {
+  CPanel panel;
+  ScratchLogBook book;
   EXPECT_CALL(fake, GetDeviceNameAt(testing::_)).Times(0);
   panel.SetLogName("Varnel HVX-40");
-  CPageLog(&panel, LogPrefix::kLogWindowName, machine).AddLog("Set user compensation");
-  EXPECT_EQ(panel.shown, "Set user compensation\r\n");
+  CPageLog(&panel).AddLog("Aiging");
+  CPageLog(nullptr).AddLog("LoadChecked X");
+  EXPECT_EQ(panel.shown, "Aiging\r\n");
+  EXPECT_EQ(book.FileText("Varnel HVX-40"), "Aiging\r\nLoadChecked X\r\n");
+  EXPECT_EQ(book.FileText(""), "") << "no second record";
+}
+
+TEST(ElapsedText, MinutesAndSecondsThenHoursAndTheCyclesOfARepeatingTest) {
+  EXPECT_EQ(ElapsedText(0), "Elapsed time: 0:00");
+  EXPECT_EQ(ElapsedText(65999), "Elapsed time: 1:05");
+  EXPECT_EQ(ElapsedText(3599000), "Elapsed time: 59:59");
+  EXPECT_EQ(ElapsedText(3600000 * 2 + 3 * 60000 + 7000), "Elapsed time: 2:03:07");
+  EXPECT_EQ(ElapsedText(0xFFFFFFFFu), "Elapsed time: 1193:02:47");
+  EXPECT_EQ(ProgressLine(12000, -1), "Elapsed time: 0:12");
+  EXPECT_EQ(ProgressLine(12000, 3), "Elapsed time: 0:12   Cycles: 3");
 }
 
 TEST(PageMachine, WithoutAWrapperEveryOperationFailsAsAnUnboundOneDoes) {

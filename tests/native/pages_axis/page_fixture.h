@@ -28,6 +28,11 @@ struct CJournalBoxes : IPageBoxes {
     journal.push_back(std::string("ask: ") + (answer ? "yes" : "no"));
     return answer;
   }
+  bool AskDefaultNo(const std::string& text) override {
+    questions.push_back(text);
+    journal.push_back(std::string("ask, default No: ") + (answer ? "yes" : "no"));
+    return answer;
+  }
   void Inform(const std::string& text) override { journal.push_back("inform: " + text); }
   void Tell(const std::string& text) override { journal.push_back("tell: " + text); }
   Journal& journal;
@@ -61,11 +66,13 @@ struct CJournalProgressBox : IProgressBox {
   }
   bool TakeCancelRequest() override { return std::exchange(cancelRequest, false); }
   void RefreshPage() override { ++refreshes; }
+  void ShowCycleCount(int cycles) override { cycleCounts.push_back(cycles); }
   Journal& journal;
   bool open = false, cancelRequest = false;
   std::string text;
   int pumps = 0, refreshes = 0;
   std::vector<int> cancelAtPumps;
+  std::vector<int> cycleCounts;
 };
 
 class PageFixture : public ::testing::Test {

@@ -90,33 +90,49 @@ TEST_F(SensorCheckTest, FinishesOnceAllFourAreCheckedInTheLastStep) {
   EXPECT_EQ(report.find("Finished"), report.rfind("Finished"));
 }
 
-TEST_F(SensorCheckTest, SensorsCheckedEarlyStillWaitForTheLastStepAndStartAgainKeepsTheReport) {
+// A restarted check once showed the ticks and report of the run before.
+TEST_F(SensorCheckTest, SensorsCheckedEarlyStillWaitForTheLastStepAndStartAgainBeginsClean) {
   TickWith(0x7);
   TickWith(kCoverClosed);
   EXPECT_FALSE(TickWith(kCoverClosed));
   EXPECT_EQ(check.Report().find("Finished"), std::string::npos);
   TickUntilStep(8);
   EXPECT_TRUE(TickWith(kCoverClosed));
-  const std::string before = check.Report();
+  EXPECT_EQ(check.OutcomeText(), "Sensor check finished: all sensors checked");
   journal.clear();
   check.Start();
   EXPECT_EQ(check.Step(), 0);
+  EXPECT_EQ(check.Report(), "");
+  EXPECT_EQ(check.LevelText(kSensorX) + check.LevelText(kSensorCover), "------");
   EXPECT_FALSE(check.Checked(kSensorX));
   TickWith(kCoverClosed);
   EXPECT_EQ(journal, Journal{"MoveAxisX -2500 @500 100%"});
-  EXPECT_EQ(check.Report(), before);
+  EXPECT_EQ(check.Report(), "");
 }
 
-TEST_F(SensorCheckTest, StartIsGuardedByTheJobTestAndLoggedAroundTheBox) {
+// "Checked Sensor" once followed an aborted check as it followed a finished one.
+TEST_F(SensorCheckTest, StartIsGuardedByTheJobTestAndLoggedAroundTheBoxWithTheOutcome) {
   int boxes = 0;
-  StartSensorCheck(machine, log, [&] { ++boxes; journal.push_back("box"); });
-  EXPECT_EQ(journal, (Journal{"log: Sensor Check Starts", "box", "log: Checked Sensor"}));
+  auto runBox = [&] {
+    ++boxes;
+    journal.push_back("box");
+    return std::string("outcome");
+  };
+  StartSensorCheck(machine, log, runBox);
+  EXPECT_EQ(journal,
+            (Journal{"log: Sensor Check Starts", "box", "log: Checked Sensor", "log: outcome"}));
   journal.clear();
   ScriptStatus({{kMoving, 0}});
-  StartSensorCheck(machine, log, [&] { ++boxes; });
+  StartSensorCheck(machine, log, runBox);
   ScriptStatus({{kStatusNotRead, kStatusNotRead}});
-  StartSensorCheck(machine, log, [&] { ++boxes; });
+  StartSensorCheck(machine, log, runBox);
   EXPECT_EQ(boxes, 2);
+
+  CSensorCheck unstarted{machine};
+  EXPECT_EQ(unstarted.OutcomeText(), "Sensor check not run: Start was not pressed");
+  TickWith(0x2 | kCoverClosed);
+  TickWith(kCoverClosed);
+  EXPECT_EQ(check.OutcomeText(), "Sensor check ended unfinished: not checked: X limit, Z limit, cover");
 }
 
 }  // namespace

@@ -35,10 +35,10 @@ TEST_F(ParameterClearTest, ClearAllAsksAndLogsTheOutcome) {
   EXPECT_TRUE(clear.ClearAll());
   EXPECT_FALSE(clear.ClearAll());
   EXPECT_EQ(journal,
-            (Journal{"ask(i): Do you really want to clear all parameter?",
+            (Journal{"ask(i, default No): Do you really want to clear all parameter?",
                      "log: Cleared all parameter.\r\nRestart the machine. Then all parameters "
                      "are reset.",
-                     "ask(i): Do you really want to clear all parameter?",
+                     "ask(i, default No): Do you really want to clear all parameter?",
                      "log: Failed to clear all parameter"}));
 }
 
@@ -48,8 +48,8 @@ TEST_F(ParameterClearTest, AnsweringNoSendsAndLogsNothing) {
   EXPECT_CALL(fake, SetShortCode(_)).Times(0);
   EXPECT_FALSE(clear.ClearAll());
   EXPECT_FALSE(clear.ClearUser());
-  EXPECT_EQ(journal, (Journal{"ask(i): Do you really want to clear all parameter?",
-                              "ask(i): Do you really want to clear user parameters?"}));
+  EXPECT_EQ(journal, (Journal{"ask(i, default No): Do you really want to clear all parameter?",
+                              "ask(i, default No): Do you really want to clear user parameters?"}));
 }
 
 TEST_F(ParameterClearTest, ClearUserRunsEveryStepInOrder) {
@@ -123,7 +123,9 @@ TEST_F(SerialWriteTest, OnlySevenCharactersAreWrittenAsTyped) {
   EXPECT_EQ(journal, (Journal{"tell: Serial Number should be 7 letters",
                               "tell: Serial Number should be 7 letters",
                               "tell: Serial Number should be 7 letters", "log: Write the serial",
-                              "log: Failed to write the serial"}));
+                              "log: Serial number written: 1234567",
+                              "log: Failed to write the serial",
+                              "log: Serial number not written: ab C-d!"}));
 }
 
 }  // namespace

@@ -28,6 +28,11 @@ TEST_F(OutputFileChoiceTest, EachChoiceUsesItsFilterAndKeepsItsPathOnCancel) {
   EXPECT_FALSE(paths.ChooseFirmwareFile(windows));
   EXPECT_EQ(paths.DataPath(), "C:\\jobs\\part.nc");
   EXPECT_EQ(paths.FirmwarePath(), "C:\\fw\\hvx.rfw");
+
+  // A path typed over the chosen one is the one the page acts on.
+  paths.TakeFields("D:\\typed.prn", "");
+  EXPECT_EQ(paths.DataPath(), "D:\\typed.prn");
+  EXPECT_EQ(paths.FirmwarePath(), "");
 }
 
 class SendDataFileTest : public InfoPageFixture {
@@ -44,7 +49,8 @@ TEST_F(SendDataFileTest, HandsTheFileOverAsJobOutputAndTellsEveryOutcome) {
   EXPECT_TRUE(sender.SendDataFile("C:\\jobs\\part.prn"));
   EXPECT_FALSE(sender.SendDataFile("C:\\jobs\\part.prn"));
   EXPECT_EQ(journal, (Journal{"tell: Select the file address.", "log: Output File",
-                              "tell: Failed to output file", "log: Output File"}));
+                              "log: File sent: C:\\jobs\\part.prn", "tell: Failed to output file",
+                              "log: Output File", "log: File not sent: C:\\jobs\\part.prn"}));
 }
 
 }  // namespace

@@ -105,7 +105,7 @@ TEST_F(FirmwareUpgradeTest, InstallsAndFollowsTheProgressToTheEnd) {
                      "bar 0", "range 0..100", "unload old", "new wrapper after 3000 ms",
                      "reconnect", "enumerate", "bar 10", "pump",
                      "output C:\\fw\\hvx.rfw as output", "log: Output File",
-                     "status", "bar 35", "status", "bar 65", "status", "bar 105",
+                     "log: File sent: C:\\fw\\hvx.rfw", "status", "bar 35", "status", "bar 65", "status", "bar 105",
                      "inform: Success to update.\nPlease restart HVX-40.",
                      "log: Updated Firmware", "box close"}));
   EXPECT_EQ(clock.sleeps, (std::vector<uint32_t>{3000, 1000, 1000, 1500}));
@@ -132,6 +132,7 @@ TEST_F(FirmwareUpgradeTest, RefusalsBeforeTheInstallationLeaveMachineAndLibraryA
   EXPECT_CALL(*oldWrapper, EnterUpdateMode(_)).Times(0);
   EXPECT_FALSE(Run());
   EXPECT_EQ(journal, (Journal{"tell: Select the file address.",
+                              "log: Failed to update firmware: the machine status could not be read",
                               "tell: getting system status was failed"}));
   EXPECT_EQ(CurrentController(), oldWrapper);
 }
@@ -140,7 +141,8 @@ TEST_F(FirmwareUpgradeTest, ARefusedUpdateModeStopsBeforeTheBox) {
   EXPECT_CALL(*oldWrapper, EnterUpdateMode(0)).WillOnce(Return(false));
   EXPECT_FALSE(Run());
   EXPECT_EQ(journal,
-            (Journal{"tell: Failed to enter updatemode\r\nRestart HVX-40 and try it again."}));
+            (Journal{"log: Failed to update firmware: the machine did not enter update mode",
+                     "tell: Failed to enter updatemode\r\nRestart HVX-40 and try it again."}));
   EXPECT_TRUE(clock.sleeps.empty());
   EXPECT_EQ(CurrentController(), oldWrapper);
 }
@@ -148,8 +150,10 @@ TEST_F(FirmwareUpgradeTest, ARefusedUpdateModeStopsBeforeTheBox) {
 TEST_F(FirmwareUpgradeTest, AnUpdateErrorEndsInFailureAndLeavesTheToolWithoutAWrapper) {
   updateStatus = {{Updating(2, 10), 0}, {Updating(9, 40), 0}};
   EXPECT_FALSE(Run());
-  const Journal ending(journal.end() - 7, journal.end());
+  const Journal ending(journal.end() - 8, journal.end());
   EXPECT_EQ(ending, (Journal{"status", "bar 25", "status", "bar 55",
+                             "log: Failed to update firmware: the machine reported an update "
+                             "error or its status could not be read",
                              "tell: Failed to update.\nPlease restart HVX-40.", "unload new",
                              "box close"}));
   EXPECT_EQ(clock.sleeps, (std::vector<uint32_t>{3000, 1000, 3000}));
@@ -178,9 +182,10 @@ TEST_F(FirmwareUpgradeTest, AFailedSendIsToldAndEndsTheInstallationWithoutFollow
   sendAccepted = false;
   Run();
   EXPECT_TRUE(EntriesStartingWith(journal, "status").empty());
-  const Journal ending(journal.end() - 6, journal.end());
+  const Journal ending(journal.end() - 8, journal.end());
   EXPECT_EQ(ending, (Journal{"output C:\\fw\\hvx.rfw as output", "tell: Failed to output file",
-                             "log: Output File",
+                             "log: Output File", "log: File not sent: C:\\fw\\hvx.rfw",
+                             "log: Failed to update firmware: the firmware file could not be sent",
                              "tell: Failed to update.\nPlease restart HVX-40.", "unload new",
                              "box close"}));
   EXPECT_EQ(clock.sleeps, (std::vector<uint32_t>{3000, 3000}));

@@ -7,6 +7,11 @@ bool CRecordedWindows::Ask(const std::string& text, bool informationIcon) {
   return answer;
 }
 
+bool CRecordedWindows::AskDefaultNo(const std::string& text) {
+  Note("ask(i, default No): " + text);
+  return answer;
+}
+
 bool CRecordedWindows::AskOpenPath(const std::string& filter, std::string& path) {
   lastFilter = filter;
   Note("open box");

@@ -24,6 +24,7 @@ class CRecordedWindows : public IPageBoxes, public ILogSink, public IFileBoxes,
                          public IReportViewer, public IBusyCursor, public IInstallBox {
  public:
   bool Ask(const std::string& text, bool informationIcon) override;
+  bool AskDefaultNo(const std::string& text) override;
   void Inform(const std::string& text) override { Note("inform: " + text); }
   void Tell(const std::string& text) override { Note("tell: " + text); }
   void AddLog(const std::string& text) override { Note("log: " + text); }

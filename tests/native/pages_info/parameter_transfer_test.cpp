@@ -38,7 +38,7 @@ TEST_F(ParameterTransferTest, GetSavesTheDeliveredBytesUnchanged) {
   EXPECT_EQ(windows.lastDefaultExtension, "");
   EXPECT_EQ(journal, (Journal{"save box", "write C:\\p\\machine.prm 0", "cursor: wait",
                               "write C:\\p\\machine.prm 2048", "log: Saved Parameter",
-                              "cursor: back"}));
+                              "log: File written: C:\\p\\machine.prm", "cursor: back"}));
 }
 
 TEST_F(ParameterTransferTest, GetStopsBeforeTheMachineWithoutAFileAndAFailureLeavesItEmpty) {
@@ -53,7 +53,8 @@ TEST_F(ParameterTransferTest, GetStopsBeforeTheMachineWithoutAFileAndAFailureLea
   files.files["p.prm"] = Pattern(10);
   EXPECT_FALSE(transfer.Get());
   EXPECT_TRUE(files.files["p.prm"].empty());
-  EXPECT_EQ(EntriesStartingWith(journal, "log"), (Journal{"log: Failed to get the parameter"}));
+  EXPECT_EQ(EntriesStartingWith(journal, "log"),
+            (Journal{"log: Failed to get the parameter", "log: File left empty: p.prm"}));
 }
 
 TEST_F(ParameterTransferTest, PutSendsTheFileAndThenTellsAboutTheRestart) {
@@ -70,7 +71,7 @@ TEST_F(ParameterTransferTest, PutSendsTheFileAndThenTellsAboutTheRestart) {
   EXPECT_EQ(sent, image);
   EXPECT_EQ(windows.lastFilter, "all *.*|*.*||");
   EXPECT_EQ(journal,
-            (Journal{"open box", "cursor: wait", "log: Put Parameter",
+            (Journal{"open box", "cursor: wait", "log: Put Parameter", "log: File read: in.prm",
                      "inform: Put the parameter.\nthe machine restarts, then pramater will be "
                      "replaced.",
                      "cursor: back"}));
@@ -82,7 +83,7 @@ TEST_F(ParameterTransferTest, PutTakesAFileOfTheLimitWholeAndRefusesALongerOne) 
   EXPECT_CALL(fake, PutParameters(_, 10000)).WillOnce(Return(false));
   EXPECT_FALSE(transfer.Put());
   EXPECT_EQ(journal, (Journal{"open box", "cursor: wait", "log: Failed to put the parameter",
-                              "cursor: back"}));  // a refusal is only logged
+                              "log: File read: full.prm", "cursor: back"}));  // only logged
 
   journal.clear();
   files.files["long.prm"] = Pattern(10001);
@@ -90,6 +91,8 @@ TEST_F(ParameterTransferTest, PutTakesAFileOfTheLimitWholeAndRefusesALongerOne) 
   EXPECT_CALL(fake, PutParameters(_, _)).Times(0);
   EXPECT_FALSE(transfer.Put());
   EXPECT_EQ(journal, (Journal{"open box", "log: Failed to put the parameter",
+                              "log: File read: long.prm (The parameter file is larger than 10000 "
+                              "bytes.)",
                               "tell: The parameter file is larger than 10000 bytes."}));
 }
 

@@ -31,10 +31,11 @@ class SystemReportTest : public InfoPageFixture {
   CSystemReport report{Source(), windows, windows, windows, [] { return kDecemberSeventh; }};
 };
 
-TEST_F(SystemReportTest, ShowsTheReportWithTheDateLineBetweenTwoLogLines) {
+// One view is one "Opened report": the record once counted every view twice.
+TEST_F(SystemReportTest, ShowsTheReportWithTheDateLineLoggedOncePerView) {
   EXPECT_CALL(fake, GetSystemReport(_, 1000000)).WillOnce(DeliverReport("Serial: X\r\n"));
   EXPECT_EQ(Fetch(0x2), "Serial: X\r\n\n2026-12-7 6:5");
-  EXPECT_EQ(journal, (Journal{"log: Opened report", "viewer", "log: Opened report"}));
+  EXPECT_EQ(journal, (Journal{"log: Opened report", "viewer"}));
 }
 
 TEST_F(SystemReportTest, MarksTheReportOnlyWhileTheMachineInitialises) {
@@ -51,11 +52,12 @@ TEST_F(SystemReportTest, MarksTheReportOnlyWhileTheMachineInitialises) {
   EXPECT_EQ(windows.shownReports.back(), "R");  // an unreadable status adds nothing
 }
 
-TEST_F(SystemReportTest, RefusedReportIsToldAndNotShown) {
+TEST_F(SystemReportTest, RefusedReportIsLoggedToldAndNotShown) {
   EXPECT_CALL(fake, GetSystemReport(_, _)).WillOnce(Return(-1));
   EXPECT_CALL(fake, GetStatus(_, _)).Times(0);
   report.Get();
-  EXPECT_EQ(journal, (Journal{"tell: Failed to get system report"}));
+  EXPECT_EQ(journal,
+            (Journal{"log: Failed to get system report", "tell: Failed to get system report"}));
 }
 
 TEST_F(SystemReportTest, TextEndsAtTheFirstZeroByteOrTheDeliveredCount) {
@@ -70,21 +72,24 @@ class ReportSaveTest : public InfoPageFixture {};
 
 TEST_F(ReportSaveTest, WritesTheTextWithTheTextFilterAndTheWildcardDefaultExtension) {
   windows.chosenPath = "C:\\r\\report.txt";
-  EXPECT_TRUE(SaveReportText(windows, files, "line 1\r\nline 2"));
+  EXPECT_TRUE(SaveReportText(windows, files, windows, "line 1\r\nline 2"));
   EXPECT_EQ(windows.lastFilter, "Text file (*.txt)|*.txt|all |*.*||");
   EXPECT_EQ(windows.lastDefaultExtension, "*");
   const std::string written(files.files["C:\\r\\report.txt"].begin(),
                             files.files["C:\\r\\report.txt"].end());
   EXPECT_EQ(written, "line 1\r\nline 2");
 
+  EXPECT_EQ(EntriesStartingWith(journal, "log"),
+            (Journal{"log: Saved report", "log: File written: C:\\r\\report.txt"}));
+
   windows.chosenPath = "r.txt";  // only up to the first zero byte
-  SaveReportText(windows, files, std::string("abc\0def", 7));
+  SaveReportText(windows, files, windows, std::string("abc\0def", 7));
   EXPECT_EQ(files.files["r.txt"], (std::vector<uint8_t>{'a', 'b', 'c'}));
 }
 
 TEST_F(ReportSaveTest, DropsTheWildcardExtensionTheBoxAdded) {
   windows.chosenPath = "C:\\r\\report.*";
-  EXPECT_TRUE(SaveReportText(windows, files, "x"));
+  EXPECT_TRUE(SaveReportText(windows, files, windows, "x"));
   EXPECT_EQ(files.files.count("C:\\r\\report"), 1u);
   EXPECT_EQ(files.files.count("C:\\r\\report.*"), 0u);
 
@@ -95,13 +100,15 @@ TEST_F(ReportSaveTest, DropsTheWildcardExtensionTheBoxAdded) {
 }
 
 TEST_F(ReportSaveTest, CancelWritesNothingAndAFileErrorIsShown) {
-  EXPECT_FALSE(SaveReportText(windows, files, "x"));
+  EXPECT_FALSE(SaveReportText(windows, files, windows, "x"));
   EXPECT_TRUE(files.files.empty());
 
   windows.chosenPath = "Z:\\locked.txt";
   files.failing.push_back("Z:\\locked.txt");
-  EXPECT_FALSE(SaveReportText(windows, files, "x"));
-  EXPECT_EQ(journal.back(), "file error: Z:\\locked.txt");
+  EXPECT_FALSE(SaveReportText(windows, files, windows, "x"));
+  EXPECT_EQ(Journal(journal.end() - 3, journal.end()),
+            (Journal{"log: Failed to save report", "log: File not written: Z:\\locked.txt",
+                     "file error: Z:\\locked.txt"}));
 }
 
 TEST(ReportViewerText, BreaksTheAppendedLinesWithoutDoublingExistingBreaks) {

@@ -54,10 +54,12 @@ TEST_F(AxisPageTest, TheCurrentListIsFilledAgainWhenItDropsDown) {
 TEST_F(AxisPageTest, ALoadCheckAt100PercentReachesTheSensorAndSucceeds) {
   ChooseLoadCheck(0, 2);
   std::atomic<bool> pictured{false};
+  std::string elapsed;
   CPageRobot robot([&](DWORD ui) {
     // Pictured once the axis drive has begun: the box has long been painted by then.
     HWND box = FindBox(ui, "Now Processsing");
     if (box == nullptr || pictured || JournalLines("W 0350").empty()) return;
+    elapsed = WindowTextOf(GetDlgItem(box, IDC_PROCESS_ELAPSED));
     Screenshot(box, "process_box");
     pictured = true;
   });
@@ -69,7 +71,11 @@ TEST_F(AxisPageTest, ALoadCheckAt100PercentReachesTheSensorAndSucceeds) {
   EXPECT_EQ(Dumped("x"), "0");
   EXPECT_EQ(Dumped("y"), "152400");
   EXPECT_THAT(panel.shown, HasSubstr("LoadChecked X\r\n"));
+  // Newest first: the verdict stands above the line it follows.
+  EXPECT_LT(panel.shown.find("Load check X passed: the axis reached its limit sensor\r\n"),
+            panel.shown.find("LoadChecked X\r\n"));
   EXPECT_TRUE(pictured);
+  EXPECT_THAT(elapsed, testing::MatchesRegex("Elapsed time: 0:[0-9][0-9]"));
 }
 
 TEST_F(AxisPageTest, ALoadCheckOfAStallingAxisFails) {
@@ -86,11 +92,14 @@ TEST_F(AxisPageTest, AgeingRunsUntilCancelledThenStopsTheSpindleAndParks) {
   CheckDlgButton(axis->Handle(), IDC_AXIS_WITH_SPINDLE, BST_CHECKED);
   std::atomic<bool> cancelled{false};
   std::string spindleWhileRunning;
+  std::string progressLine;
   CPageRobot robot([&](DWORD ui) {
     HWND box = FindBox(ui, "Now Processsing");
     if (box == nullptr || cancelled) return;
     if (JournalLines(kFarCornerMove).size() < 2) return;
     spindleWhileRunning = Dumped("spindle_set_rpm");
+    progressLine = WindowTextOf(GetDlgItem(box, IDC_PROCESS_ELAPSED));
+    Screenshot(box, "process_box_ageing");
     cancelled = true;
     ClickButton(box, IDCANCEL);
   });
@@ -103,14 +112,17 @@ TEST_F(AxisPageTest, AgeingRunsUntilCancelledThenStopsTheSpindleAndParks) {
   EXPECT_EQ(Dumped("y"), "152400");
   EXPECT_EQ(Dumped("z"), "0");
   EXPECT_THAT(panel.shown, HasSubstr("Aiging\r\n"));
+  EXPECT_THAT(progressLine, testing::MatchesRegex("Elapsed time: 0:[0-9][0-9]   Cycles: 1"));
+  EXPECT_THAT(panel.shown, HasSubstr("Ageing ended after 1 cycle: cancelled\r\n"));
 }
 
 class SubPageTest : public PagesHostTest {};
 
 TEST_F(SubPageTest, TheSensorCheckCompletesWithTheCoverOpenedAndClosed) {
-  enum Stage { kStart, kOpenCover, kCloseCover, kFinish, kDone };
+  enum Stage { kStart, kOpenCover, kCloseCover, kFinish, kRestarted, kDone };
   std::atomic<int> stage{kStart};
-  std::string report;
+  std::string report, restartedReport, elapsed;
+  bool restartedTicks = true;
   CPageRobot robot([&](DWORD ui) {
     HWND box = FindBox(ui, "Senser Check");
     if (box == nullptr) return;
@@ -130,7 +142,16 @@ TEST_F(SubPageTest, TheSensorCheckCompletesWithTheCoverOpenedAndClosed) {
       case kFinish:
         if (text.find("Finished Sensor Check") == std::string::npos) break;
         report = text;
+        elapsed = WindowTextOf(GetDlgItem(box, IDC_SENSOR_ELAPSED));
         Screenshot(box, "sensor_check_box");
+        ClickButton(box, IDOK);  // a second run starts clean
+        stage = kRestarted;
+        break;
+      case kRestarted:
+        restartedReport = text;
+        restartedTicks = IsWindowVisible(GetDlgItem(box, IDC_SENSOR_X_CHECKED)) ||
+                         IsDlgButtonChecked(box, IDC_SENSOR_COVER_CHECKED);
+        Screenshot(box, "sensor_check_box_restarted");
         ClickButton(box, IDCANCEL);
         stage = kDone;
         break;
@@ -144,6 +165,11 @@ TEST_F(SubPageTest, TheSensorCheckCompletesWithTheCoverOpenedAndClosed) {
   EXPECT_THAT(report, HasSubstr("Cover sensor was checked\r\n\r\n\r\nFinished Sensor Check\r\n"));
   EXPECT_THAT(panel.shown, HasSubstr("Checked Sensor\r\n"));
   EXPECT_THAT(panel.shown, HasSubstr("Sensor Check Starts\r\n"));
+  EXPECT_THAT(elapsed, testing::MatchesRegex("Elapsed time: [0-9]+:[0-9][0-9]"));
+  EXPECT_EQ(restartedReport.find("checked"), std::string::npos) << restartedReport;
+  EXPECT_FALSE(restartedTicks) << "the ticks of the first run stayed";
+  // The second run was left unfinished, and the record says so.
+  EXPECT_THAT(panel.shown, HasSubstr("Sensor check ended unfinished: not checked: "));
 }
 
 TEST_F(SubPageTest, ACalibrationSendsTheXProgramAndSetStoresTheMeasuredLength) {
@@ -174,6 +200,8 @@ TEST_F(SubPageTest, ACalibrationSendsTheXProgramAndSetStoresTheMeasuredLength) {
   EXPECT_EQ(hex.substr(0, 14), "216d63303b0d0a");  // "!mc0;\r\n"
   EXPECT_EQ(Dumped("user_compensation"), "-2000,0,0");
   EXPECT_THAT(panel.shown, HasSubstr("Set user value\r\n"));
+  // The page shows the compensation the box stored, not the one from before.
+  EXPECT_EQ(WindowTextOf(sub->Item(IDC_SUB_X_PERCENT)), "99.8");
 }
 
 TEST_F(SubPageTest, ManualSetWritesTheEnteredPercentages) {

@@ -67,7 +67,35 @@ TEST_F(OutputPageWine, SendDeliversTheChosenFileUnchanged) {
   ASSERT_EQ(files.size(), 1u);
   EXPECT_EQ(files[0], "F " + path + " " + Hex(data));
   EXPECT_THAT(LogText(), HasSubstr("Output File"));
+  EXPECT_THAT(LogText(), HasSubstr("File sent: " + path));
   EXPECT_EQ(emulator.Dump()["jobs"], "1");
+}
+
+// Send once sent the file last chosen with "...", whatever the field showed.
+TEST_F(OutputPageWine, SendSendsThePathTheFieldShowsTypedOrChosen) {
+  const std::string chosen = TemporaryFolder() + "hvx_cut_chosen.prn";
+  const std::string typed = TemporaryFolder() + "hvx_cut_typed.prn";
+  ASSERT_TRUE(WriteFile(chosen, "chosen"));
+  ASSERT_TRUE(WriteFile(typed, "typed"));
+  SetWindowTextA(output->Item(IDC_OUTPUT_FIRMWARE_PATH), "C:\\typed.rfw");
+  Choose(IDC_OUTPUT_BROWSE_DATA, chosen);  // choosing keeps the other field as typed
+  EXPECT_EQ(output->ItemText(IDC_OUTPUT_FIRMWARE_PATH), "C:\\typed.rfw");
+  SetWindowTextA(output->Item(IDC_OUTPUT_DATA_PATH), typed.c_str());
+  Click(*output, IDC_OUTPUT_SEND);
+  const std::vector<std::string> files = Journalled("F ");
+  ASSERT_EQ(files.size(), 1u);
+  EXPECT_EQ(files[0], "F " + typed + " " + Hex("typed"));
+
+  // Cleared by hand, the field holds no file any more: nothing is sent.
+  std::string told;
+  SetWindowTextA(output->Item(IDC_OUTPUT_DATA_PATH), "");
+  {
+    CWindowScript script({AnswerMessageBox(IDOK, &told)});
+    Click(*output, IDC_OUTPUT_SEND);
+    ASSERT_EQ(script.Finish(), "");
+  }
+  EXPECT_EQ(told, "Select the file address.");
+  EXPECT_EQ(Journalled("F ").size(), 1u);
 }
 
 TEST_F(OutputPageWine, InstallsAFirmwareFileAndReportsSuccess) {
@@ -128,6 +156,24 @@ TEST_F(OutputPageWine, TheInstallationBoxDisablesOnlyAnEnabledOwnerAndGivesItBac
     EXPECT_FALSE(box.IsItemEnabled(IDCANCEL));
     MSG escape{box.Handle(), WM_KEYDOWN, VK_ESCAPE, 0, 0, {0, 0}};
     EXPECT_TRUE(box.PreTranslateMessage(escape));
+    // The warning came up all selected; it is shown unselected, without a caret, however the
+    // focus comes back to it.
+    HWND warning = box.Item(IDC_UPFIRM_TEXT);
+    for (int round = 0; round < 2; ++round) {
+      PumpFor(200);
+      DWORD start = 1, end = 2;
+      SendMessageA(warning, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                   reinterpret_cast<LPARAM>(&end));
+      EXPECT_EQ(start, end) << "round " << round;
+      GUITHREADINFO info{};
+      info.cbSize = sizeof info;
+      GetGUIThreadInfo(GetCurrentThreadId(), &info);
+      EXPECT_FALSE(info.hwndCaret == warning && (info.flags & GUI_CARETBLINKING))
+          << "round " << round;
+      Picture(box.Handle(), round == 0 ? "upfirm_warning" : "upfirm_warning_refocused");
+      SetFocus(host);
+      SendMessageA(box.Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(warning), TRUE);
+    }
   }
   EXPECT_TRUE(IsWindowEnabled(host)) << "the box's destructor left the main window disabled";
 

@@ -65,6 +65,17 @@ void Settle() {
   }
 }
 
+std::vector<std::string> ChildTexts(HWND dialog) {
+  std::vector<std::string> texts;
+  for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    char text[256] = "";
+    GetWindowTextA(child, text, sizeof text);
+    texts.push_back(text);
+  }
+  return texts;
+}
+
 std::vector<std::string> ComboItems(HWND combo) {
   CComboBox box(combo);
   std::vector<std::string> items;
@@ -97,6 +108,15 @@ TEST(DialogTemplates, EachCarriesItsCaptionControlsAndTexts) {
     ASSERT_TRUE(dialog.Create(host));
     const bool isChild = (GetWindowLongA(dialog.Handle(), GWL_STYLE) & WS_CHILD) != 0;
     EXPECT_EQ(expected.child, isChild);
+    // Tab walks into a child page (and the log panel) and out again only through a control
+    // parent; and no text carries an access key, which without Alt would fire on the letters of
+    // the jog key chords.
+    if (expected.child) {
+      EXPECT_NE(0, GetWindowLongA(dialog.Handle(), GWL_EXSTYLE) & WS_EX_CONTROLPARENT);
+    }
+    for (const std::string& text : ChildTexts(dialog.Handle())) {
+      EXPECT_EQ(std::string::npos, text.find('&')) << text;
+    }
     if (expected.caption) {
       EXPECT_EQ(expected.caption, dialog.Caption());
     }

@@ -107,7 +107,8 @@ ExpectedTemplate SubPage() {
 
 ExpectedTemplate Process() {
   return {IDD_PROCESS, "146_process", "Now Processsing", false,
-          {Shown(IDC_PROCESS_TEXT, "", kEdit), Shown(IDCANCEL, "Cancel", kButton)}};
+          {Shown(IDC_PROCESS_TEXT, "", kEdit), Shown(IDC_PROCESS_ELAPSED, "", kStatic),
+           Shown(IDCANCEL, "Cancel", kButton)}};
 }
 
 ExpectedTemplate UpFirm() {
@@ -121,7 +122,7 @@ ExpectedTemplate SensorCheck() {
           {Shown(IDOK, "Start", kButton), Shown(IDCANCEL, "Exit", kButton),
            Shown(IDC_SENSOR_X_LIMIT, "---", kStatic), Shown(IDC_SENSOR_Y_LIMIT, "---", kStatic),
            Shown(IDC_SENSOR_Z_LIMIT, "---", kStatic), Shown(IDC_SENSOR_COVER, "---", kStatic),
-           Shown(IDC_SENSOR_REPORT, "", kEdit),
+           Shown(IDC_SENSOR_REPORT, "", kEdit), Shown(IDC_SENSOR_ELAPSED, "", kStatic),
            Shown(IDC_SENSOR_X_CHECKED, "", kButton), Shown(IDC_SENSOR_Y_CHECKED, "", kButton),
            Shown(IDC_SENSOR_Z_CHECKED, "", kButton), Shown(IDC_SENSOR_COVER_CHECKED, "", kButton),
            Hidden(IDC_SENSOR_A_LIMIT, "---", kStatic), Hidden(IDC_SENSOR_ATC_TOP, "---", kStatic),

@@ -12,8 +12,10 @@ void CAgeingRun::Run(bool withSpindle, IProgressBox& box) {
     return;
   }
   AxisVector parked{};
-  const ParkOutcome start = ReturnToPark(machine_, wait_, box, kSpeed, parked);
+  RunBreak why = RunBreak::kNone;
+  const ParkOutcome start = ReturnToPark(machine_, wait_, box, kSpeed, parked, &why);
   if (start == ParkOutcome::kNoPosition) {
+    log_.AddLog(AgeingStartFailure(why));
     box.Close();
     return;
   }
@@ -22,22 +24,41 @@ void CAgeingRun::Run(bool withSpindle, IProgressBox& box) {
   if (start == ParkOutcome::kParked) {
     if (withSpindle) machine_.SetSpindleSpeed(kSpindleRpm);
     log_.AddLog("Aiging");
-    Cycle(box);
+    const RunBreak end = Cycle(box);
+    log_.AddLog(AgeingOutcome(cycles_, end));
+  } else {
+    log_.AddLog(AgeingStartFailure(why));
   }
   WindDown(box);
   ReturnToPark(machine_, wait_, box, kSpeed, parked);
   box.Close();
 }
 
-void CAgeingRun::Cycle(IProgressBox& box) {
+// A cycle is the trip to the far corner and back to the park position.
+RunBreak CAgeingRun::Cycle(IProgressBox& box) {
   // A refused move is not an end: the machine is idle then, the wait ends at once and the next
   // move is tried; only the wait's verdict (cancel, stop, offline) ends the cycles.
+  cycles_ = 0;
   machine_.MoveTo(ParkPosition, kSpeed);
-  while (wait_.WaitForMachine(box) == WaitResult::kFinished) {
+  if (wait_.WaitForMachine(box) != WaitResult::kFinished) return wait_.LastBreak();
+  for (;; ++cycles_) {
+    box.ShowCycleCount(cycles_);
     machine_.MoveTo(kAgeingFarCorner, kSpeed);
     if (wait_.WaitForMachine(box) != WaitResult::kFinished) break;
     machine_.MoveTo(ParkPosition, kSpeed);
+    if (wait_.WaitForMachine(box) != WaitResult::kFinished) break;
   }
+  return wait_.LastBreak();
+}
+
+std::string AgeingOutcome(int cycles, RunBreak why) {
+  return "Ageing ended after " + std::to_string(cycles) + (cycles == 1 ? " cycle: " : " cycles: ") +
+         RunBreakText(why);
+}
+
+std::string AgeingStartFailure(RunBreak why) {
+  return why == RunBreak::kCancelled ? "Ageing cancelled before its first cycle"
+                                     : "Ageing failed before its first cycle: " + RunBreakText(why);
 }
 
 void CAgeingRun::WindDown(IProgressBox& box) {

@@ -3,6 +3,8 @@
 // or the machine stops. It always winds down (spindle off) and parks before it ends.
 #pragma once
 
+#include <string>
+
 #include "../common/machine_wait.h"
 #include "../../ui/main/window_seams.h"
 
@@ -17,14 +19,21 @@ class CAgeingRun {
   void Run(bool withSpindle, IProgressBox& box);
 
  private:
-  void Cycle(IProgressBox& box);
+  // Runs cycles until a wait does not finish normally; returns why.
+  RunBreak Cycle(IProgressBox& box);
   void WindDown(IProgressBox& box);
 
   CPageMachine& machine_;
   CMachineWait& wait_;
   IPageBoxes& boxes_;
   ILogSink& log_;
+  int cycles_ = 0;
 };
+
+// The log's account of an ageing run: the cycles it completed and why it ended.
+std::string AgeingOutcome(int cycles, RunBreak why);
+// The log's account of an ageing run that never reached its cycles.
+std::string AgeingStartFailure(RunBreak why);
 
 // The corner opposite the park position: X at its far end, Y at the front, Z down.
 constexpr AxisVector kAgeingFarCorner{{203200, 0, -60500, 0, 0, 0}};

@@ -31,7 +31,7 @@ class CTestRunning {
 CAxisDlg::CAxisDlg(CLogWindow* log)
     : CDialog(IDD_AXIS_PAGE),
       machine_([] { return CurrentController(); }),
-      log_(log, LogPrefix::kDeviceName, machine_),
+      log_(log),
       wait_(machine_, PageClock(), boxes_) {}
 
 bool CAxisDlg::OnInit() {

@@ -40,20 +40,27 @@ void CLoadCheck::Run(const LoadCheckChoice& choice, IProgressBox& box) {
   const int current = LeadingPercent(choice.currentText);
   box.Open(kStopHintText);
   bool passed = false;
+  why_ = RunBreak::kNone;
   if (DriveAndReturn(choice.axisText, current, box, passed)) {
     box.Close();
     log_.AddLog("LoadChecked " + choice.axisText);
   }
+  log_.AddLog(LoadCheckOutcome(choice.axisText, passed, why_));
   Report(passed, box);
 }
 
 bool CLoadCheck::DriveAndReturn(const std::string& axisText, int current, IProgressBox& box,
                                 bool& passed) {
   AxisVector parked{};
-  if (ReturnToPark(machine_, wait_, box, kSpeed, parked) != ParkOutcome::kParked) return false;
+  if (ReturnToPark(machine_, wait_, box, kSpeed, parked, &why_) != ParkOutcome::kParked)
+    return false;
   if (!DriveAxis(axisText, current, box, passed)) return false;
   wait_.WaitForMachine(box);
-  return machine_.MoveTo(parked, kSpeed) && wait_.WaitForMachine(box) == WaitResult::kFinished;
+  if (!machine_.MoveTo(parked, kSpeed)) {
+    why_ = RunBreak::kMoveRefused;
+    return false;
+  }
+  return WaitFinished(box);
 }
 
 bool CLoadCheck::DriveAxis(const std::string& axisText, int current, IProgressBox& box,
@@ -67,8 +74,31 @@ bool CLoadCheck::DriveAxis(const std::string& axisText, int current, IProgressBo
 }
 
 bool CLoadCheck::MoveAndWait(int axis, int target, int current, IProgressBox& box) {
-  return machine_.MoveAxis(axis, target, kSpeed, current) &&
-         wait_.WaitForMachine(box) == WaitResult::kFinished;
+  if (!machine_.MoveAxis(axis, target, kSpeed, current)) {
+    why_ = RunBreak::kMoveRefused;
+    return false;
+  }
+  return WaitFinished(box);
+}
+
+bool CLoadCheck::WaitFinished(IProgressBox& box) {
+  if (wait_.WaitForMachine(box) == WaitResult::kFinished) return true;
+  why_ = wait_.LastBreak();
+  return false;
+}
+
+// A sensor reached before the run broke off is still a pass, as the box reports it; the line
+// then also tells why the way back did not end normally.
+std::string LoadCheckOutcome(const std::string& axisText, bool passed, RunBreak why) {
+  const std::string check = "Load check " + axisText;
+  if (passed) {
+    const std::string verdict = check + " passed: the axis reached its limit sensor";
+    return why == RunBreak::kNone ? verdict
+                                  : verdict + "; the return to park ended: " + RunBreakText(why);
+  }
+  if (why == RunBreak::kNone) return check + " failed: the axis did not reach its limit sensor";
+  if (why == RunBreak::kCancelled) return check + " cancelled";
+  return check + " failed: " + RunBreakText(why);
 }
 
 void CLoadCheck::Report(bool passed, IProgressBox& box) {

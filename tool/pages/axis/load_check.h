@@ -25,15 +25,21 @@ class CLoadCheck {
   void Run(const LoadCheckChoice& choice, IProgressBox& box);
 
  private:
-  // Park, drive, park again. False when a move or a wait broke the run off; passed tells
-  // whether the sensor was reached before that.
+  // Park, drive, park again. False when a move or a wait broke the run off (why_ tells why);
+  // passed tells whether the sensor was reached before that.
   bool DriveAndReturn(const std::string& axisText, int current, IProgressBox& box, bool& passed);
   bool DriveAxis(const std::string& axisText, int current, IProgressBox& box, bool& passed);
   bool MoveAndWait(int axis, int target, int current, IProgressBox& box);
+  bool WaitFinished(IProgressBox& box);
   void Report(bool passed, IProgressBox& box);
 
   CPageMachine& machine_;
   CMachineWait& wait_;
   IPageBoxes& boxes_;
   ILogSink& log_;
+  RunBreak why_ = RunBreak::kNone;
 };
+
+// The log's verdict on a load check of the axis: passed, failed (the sensor was not reached, or
+// why the run broke off), or cancelled.
+std::string LoadCheckOutcome(const std::string& axisText, bool passed, RunBreak why);

@@ -14,7 +14,7 @@ const double kMaxLength = 100.5;
 CAutoCalibDlg::CAutoCalibDlg(CLogWindow* log)
     : CDialog(IDD_AUTO_CALIB),
       machine_([] { return CurrentController(); }),
-      log_(log, LogPrefix::kDeviceName, machine_),
+      log_(log),
       calibration_(machine_, boxes_, log_, Win32ToolPlatform().files, Win32ToolPlatform().notice,
                    cutData_) {}
 

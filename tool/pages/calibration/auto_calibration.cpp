@@ -1,6 +1,7 @@
 #include "auto_calibration.h"
 
 #include "../common/compensation_percent.h"
+#include "../common/file_record.h"
 
 const char kCutReadyQuestion[] = "a tool and workpiece are readyfor cutting?";
 const char kCutDataFileName[] = "cutdata.prn";
@@ -38,9 +39,11 @@ bool CAutoCalibration::OutputCutData(int resourceId) {
   if (program.empty()) return false;
   if (!machine_.OutputFile(path, "output")) {
     log_.AddLog("Failed to output file");
+    log_.AddLog(FileLogLine(FileAct::kNotSent, path));
     return false;
   }
   log_.AddLog("Output File");
+  log_.AddLog(FileLogLine(FileAct::kSent, path));
   return true;
 }
 

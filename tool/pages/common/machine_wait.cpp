@@ -28,6 +28,7 @@ bool IsStillWorking(const MachineStatus& status) {
 
 WaitResult CMachineWait::WaitForMachine(IProgressBox& box) {
   WaitResult result = WaitResult::kFinished;
+  lastBreak_ = RunBreak::kNone;
   MachineStatus kept{0, 0};
   machine_.ReadStatus(kept);
   uint32_t last = clock_.TickCount();
@@ -38,7 +39,10 @@ WaitResult CMachineWait::WaitForMachine(IProgressBox& box) {
     last = now;
     if (!Poll(box, kept, result)) return result;
   } while (IsStillWorking(kept));
-  if (!IsOffline(kept) && (kept.stateWord & kJobBlockedBit) != 0) result = WaitResult::kStopped;
+  if (!IsOffline(kept) && (kept.stateWord & kJobBlockedBit) != 0) {
+    result = WaitResult::kStopped;
+    if (lastBreak_ == RunBreak::kNone) lastBreak_ = RunBreak::kMachineError;
+  }
   return result;
 }
 
@@ -46,12 +50,14 @@ bool CMachineWait::Poll(IProgressBox& box, MachineStatus& kept, WaitResult& resu
   if (machine_.ReadStatus(kept)) {
     if (IsOffline(kept)) {
       result = WaitResult::kStopped;
+      lastBreak_ = RunBreak::kOffline;
       return false;
     }
     // An open cover must not let the axes move on; the wait sees them come to rest.
     if ((kept.stateWord & kCoverOpenBit) != 0) {
       machine_.StopMotion();
       result = WaitResult::kStopped;
+      lastBreak_ = RunBreak::kCoverOpened;
     }
   }
   box.PumpMessages();
@@ -61,6 +67,7 @@ bool CMachineWait::Poll(IProgressBox& box, MachineStatus& kept, WaitResult& resu
     machine_.SetSpindleSpeed(0);
     boxes_.Inform(kCancelledJobText);
     result = WaitResult::kCancelled;
+    lastBreak_ = RunBreak::kCancelled;
     return false;
   }
   box.RefreshPage();

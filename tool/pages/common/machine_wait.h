@@ -4,6 +4,7 @@
 #include "../../../library/controller/clock.h"
 #include "page_machine.h"
 #include "page_seams.h"
+#include "run_break.h"
 
 enum class WaitResult {
   kFinished = 1,   // the machine came to rest normally
@@ -23,6 +24,10 @@ class CMachineWait {
   // wait goes on with the busy values until a read succeeds again.
   WaitResult WaitForMachine(IProgressBox& box);
 
+  // Why the last wait did not finish normally: kCancelled, kCoverOpened, kMachineError or
+  // kOffline; kNone after a normal end.
+  RunBreak LastBreak() const { return lastBreak_; }
+
  private:
   // One status poll with its consequences; false when the wait must end with result.
   bool Poll(IProgressBox& box, MachineStatus& kept, WaitResult& result);
@@ -30,6 +35,7 @@ class CMachineWait {
   CPageMachine& machine_;
   CClock& clock_;
   IPageBoxes& boxes_;
+  RunBreak lastBreak_ = RunBreak::kNone;
 };
 
 extern const char kCancelledJobText[];  // "Cancelled the job"

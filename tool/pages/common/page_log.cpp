@@ -1,10 +1,9 @@
 #include "page_log.h"
 
 #include "../../ui/log_window.h"
+#include "../../wrapper/hvx_all_ctr.h"
 
-void CPageLog::AddLog(const std::string& text) { ::AddLog(window_, Prefix(), text); }
-
-std::string CPageLog::Prefix() {
-  if (prefix_ == LogPrefix::kDeviceName) return machine_.DeviceName();
-  return window_ != nullptr ? window_->LogName() : std::string();
+// The main window names its log files by the model string; without a panel the entry goes there.
+void CPageLog::AddLog(const std::string& text) {
+  ::AddLog(window_, window_ != nullptr ? window_->LogName() : std::string(kModelName), text);
 }

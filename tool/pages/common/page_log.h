@@ -1,30 +1,21 @@
-// A page's way into the log. The Axis page and the calibration box file their entries under the
-// name the library reports for the device; the Sub page files them under the log panel's own
-// name, as the main window does.
+// A page's way into the log. Every page and box files its entries under the log panel's own
+// name, as the main window does, so that the record of a session stays in one set of files.
 #pragma once
 
 #include <string>
 
 #include "../../ui/main/window_seams.h"
-#include "page_machine.h"
 
 class CLogWindow;
 
-enum class LogPrefix { kDeviceName, kLogWindowName };
-
 class CPageLog : public ILogSink {
  public:
-  // window may be null: entries then reach the log files only.
-  CPageLog(CLogWindow* window, LogPrefix prefix, CPageMachine& machine)
-      : window_(window), prefix_(prefix), machine_(machine) {}
+  // window may be null: entries then reach the main window's log files only.
+  explicit CPageLog(CLogWindow* window) : window_(window) {}
 
   void AddLog(const std::string& text) override;
   CLogWindow* Window() const { return window_; }
 
  private:
-  std::string Prefix();
-
   CLogWindow* window_;
-  LogPrefix prefix_;
-  CPageMachine& machine_;
 };

@@ -7,6 +7,10 @@ bool CPageBoxes::Ask(const std::string& text, bool informationIcon) {
   return AskYesNo(text, informationIcon ? BoxIcon::kInformation : BoxIcon::kNone);
 }
 
+bool CPageBoxes::AskDefaultNo(const std::string& text) {
+  return AskYesNo(text, BoxIcon::kInformation, BoxDefault::kNo);
+}
+
 void CPageBoxes::Inform(const std::string& text) { ShowInformation(text); }
 
 void CPageBoxes::Tell(const std::string& text) { ShowMessage(text); }
@@ -30,6 +34,10 @@ bool CPageProgressBox::TakeCancelRequest() { return box_ && box_->TakeCancelRequ
 
 void CPageProgressBox::RefreshPage() {
   if (page_.IsWindow()) page_.UpdateData(false);
+}
+
+void CPageProgressBox::ShowCycleCount(int cycles) {
+  if (box_) box_->SetCycleCount(cycles);
 }
 
 namespace {

@@ -10,6 +10,7 @@
 class CPageBoxes : public IPageBoxes {
  public:
   bool Ask(const std::string& text, bool informationIcon) override;
+  bool AskDefaultNo(const std::string& text) override;
   void Inform(const std::string& text) override;
   void Tell(const std::string& text) override;
 };
@@ -24,6 +25,7 @@ class CPageProgressBox : public IProgressBox {
   void PumpMessages() override;
   bool TakeCancelRequest() override;
   void RefreshPage() override;
+  void ShowCycleCount(int cycles) override;
 
  private:
   CDialog& page_;

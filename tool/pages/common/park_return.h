@@ -11,6 +11,7 @@ enum class ParkOutcome {
 };
 
 // Moves Z, then Y, then X to the park position, waiting after each; the other three axes keep
-// the values read. parked receives the last target (the park position with those values).
+// the values read. parked receives the last target (the park position with those values); why
+// (when given) receives the reason of an outcome other than kParked.
 ParkOutcome ReturnToPark(CPageMachine& machine, CMachineWait& wait, IProgressBox& box, int speed,
-                         AxisVector& parked);
+                         AxisVector& parked, RunBreak* why = nullptr);

@@ -14,22 +14,22 @@ namespace {
 // The viewer runs modally over the page, so the main window waits until it is closed.
 class CModalReportViewer : public IReportViewer {
  public:
-  explicit CModalReportViewer(CDialog& page) : page_(page) {}
+  CModalReportViewer(CDialog& page, ILogSink& log) : page_(page), log_(log) {}
   void Show(const std::string& text) override {
-    CReportDlg viewer(text);
+    CReportDlg viewer(text, log_);
     viewer.DoModal(page_.Handle());
   }
 
  private:
   CDialog& page_;
+  ILogSink& log_;
 };
 
 }  // namespace
 
 CInfoDlg::CInfoDlg(CLogWindow* log)
     : CDialog(IDD_INFO_PAGE),
-      machine_(CurrentController),
-      log_(log, LogPrefix::kDeviceName, machine_) {}
+      log_(log) {}
 
 void CInfoDlg::DoDataExchange(CFieldExchange& fx) { fx.Text(IDC_INFO_SERIAL, serial_); }
 
@@ -47,7 +47,7 @@ bool CInfoDlg::OnCommand(int id, int code, HWND /*control*/) {
 }
 
 void CInfoDlg::OnReportGet() {
-  CModalReportViewer viewer(*this);
+  CModalReportViewer viewer(*this, log_);
   CSystemReport report(CurrentController, boxes_, log_, viewer, LocalReportTime);
   report.Get();
 }

@@ -13,7 +13,6 @@
 
 #include "../../ui/dialog/dialog.h"
 #include "../common/page_log.h"
-#include "../common/page_machine.h"
 #include "../common/page_windows.h"
 
 class CLogWindow;
@@ -40,7 +39,6 @@ class CInfoDlg : public CDialog {
   void OnSerialWrite();
 
   std::string serial_;
-  CPageMachine machine_;
   CPageLog log_;
   CPageBoxes boxes_;
 };

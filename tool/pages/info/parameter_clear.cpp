@@ -30,7 +30,7 @@ void RunSeries(int first, int last, Step step) {
 }  // namespace
 
 bool CParameterClear::ClearAll() {
-  if (!boxes_.Ask(kClearAllQuestion, true)) return false;
+  if (!boxes_.AskDefaultNo(kClearAllQuestion)) return false;
   const bool cleared = OnCurrentController(
       source_, false, [](CHVXController& c) { return c.ClearAllParameters(); });
   log_.AddLog(cleared ? kClearedAllText : kClearAllFailedText);
@@ -38,7 +38,7 @@ bool CParameterClear::ClearAll() {
 }
 
 bool CParameterClear::ClearUser() {
-  if (!boxes_.Ask(kClearUserQuestion, true)) return false;
+  if (!boxes_.AskDefaultNo(kClearUserQuestion)) return false;
   const bool cleared = OnCurrentController(
       source_, false, [this](CHVXController& c) { return RunUserSteps(c); });
   log_.AddLog(cleared ? kClearedUserText : kClearUserFailedText);

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "../common/file_record.h"
 #include "current_controller.h"
 
 namespace {
@@ -43,14 +44,17 @@ bool CParameterTransfer::Get() {
   });
   if (count <= 0 || count > kAreaLimit) {
     log_.AddLog(kGetFailedText);
+    log_.AddLog(FileLogLine(FileAct::kLeftEmpty, path));
     return false;
   }
   fault = files_.Write(path, area.data(), static_cast<size_t>(count));
   if (fault != FileFault::kNone) {
+    log_.AddLog(FileLogLine(FileAct::kNotWritten, path));
     fileBoxes_.ShowFileError(path, fault);
     return false;
   }
   log_.AddLog(kSavedText);
+  log_.AddLog(FileLogLine(FileAct::kWritten, path));
   return true;
 }
 
@@ -68,15 +72,18 @@ bool CParameterTransfer::Put() {
   }
   if (longer) {
     log_.AddLog(kPutFailedText);
+    log_.AddLog(FileLogLine(FileAct::kRead, path) + " (" + kFileTooLongText + ")");
     boxes_.Tell(kFileTooLongText);
     return false;
   }
   CBusyScope busy(cursor_);
   if (!Send(image)) {
     log_.AddLog(kPutFailedText);
+    log_.AddLog(FileLogLine(FileAct::kRead, path));
     return false;
   }
   log_.AddLog(kPutText);
+  log_.AddLog(FileLogLine(FileAct::kRead, path));
   boxes_.Inform(kPutNoticeText);
   return true;
 }

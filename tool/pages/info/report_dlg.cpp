@@ -4,7 +4,8 @@
 #include "report_file.h"
 #include "win32_page_files.h"
 
-CReportDlg::CReportDlg(const std::string& text) : CDialog(IDD_REPORT), text_(text) {
+CReportDlg::CReportDlg(const std::string& text, ILogSink& log)
+    : CDialog(IDD_REPORT), text_(text), log_(log) {
   FilterEnterAndEscape();
 }
 
@@ -27,5 +28,5 @@ bool CReportDlg::OnCommand(int id, int code, HWND /*control*/) {
 void CReportDlg::OnSave() {
   CWin32FileBoxes boxes(*this);
   CWin32PageFiles files;
-  SaveReportText(boxes, files, text_);
+  SaveReportText(boxes, files, log_, text_);
 }

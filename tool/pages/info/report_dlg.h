@@ -2,17 +2,18 @@
 // and saves it as a text file; Enter and Escape are swallowed, so it closes only with "Close"
 // or the close box.
 //
-//   CReportDlg viewer(text);
+//   CReportDlg viewer(text, log);    // log: where Save records the file it wrote
 //   viewer.DoModal(page.Handle());   // the main window is disabled while it is open
 #pragma once
 
 #include <string>
 
 #include "../../ui/dialog/dialog.h"
+#include "../../ui/main/window_seams.h"
 
 class CReportDlg : public CDialog {
  public:
-  explicit CReportDlg(const std::string& text);
+  CReportDlg(const std::string& text, ILogSink& log);
 
   const std::string& Text() const { return text_; }
 
@@ -26,4 +27,5 @@ class CReportDlg : public CDialog {
   void OnSave();
 
   std::string text_;
+  ILogSink& log_;
 };

@@ -1,5 +1,7 @@
 #include "report_file.h"
 
+#include "../common/file_record.h"
+
 namespace {
 
 const char kReportFilter[] = "Text file (*.txt)|*.txt|all |*.*||";
@@ -16,16 +18,20 @@ std::string WithoutWildcardExtension(const std::string& path) {
   return path;
 }
 
-bool SaveReportText(IFileBoxes& boxes, IPageFiles& files, const std::string& text) {
+bool SaveReportText(IFileBoxes& boxes, IPageFiles& files, ILogSink& log, const std::string& text) {
   std::string path;
   if (!boxes.AskSavePath(kReportFilter, kReportDefaultExtension, path)) return false;
   path = WithoutWildcardExtension(path);
   const std::string written = text.substr(0, text.find('\0'));
   const FileFault fault = files.Write(path, written.data(), written.size());
   if (fault != FileFault::kNone) {
+    log.AddLog("Failed to save report");
+    log.AddLog(FileLogLine(FileAct::kNotWritten, path));
     boxes.ShowFileError(path, fault);
     return false;
   }
+  log.AddLog("Saved report");
+  log.AddLog(FileLogLine(FileAct::kWritten, path));
   return true;
 }
 

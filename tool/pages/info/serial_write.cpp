@@ -19,5 +19,6 @@ bool CSerialWrite::Write(const std::string& serial) {
   const bool written = OnCurrentController(
       source_, false, [&](CHVXController& c) { return c.SetSerialNumber(serial.c_str()); });
   log_.AddLog(written ? kWrittenText : kWriteFailedText);
+  log_.AddLog((written ? "Serial number written: " : "Serial number not written: ") + serial);
   return written;
 }

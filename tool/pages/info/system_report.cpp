@@ -46,13 +46,14 @@ void CSystemReport::Get() {
   });
   // Only -1 is the library's failure; any other negative size would be no report either.
   if (count < 0) {
+    log_.AddLog(kReportFailedText);
     boxes_.Tell(kReportFailedText);
     return;
   }
   std::string text = DeliveredText(buffer.data(), count, kBufferSize);
   MachineStatus status{};
   if (machine_.ReadStatus(status)) text += Trailer(status.stateWord, now_());
+  // One view, one entry: the viewer's closing is no second opening.
   log_.AddLog(kOpenedReportText);
   viewer_.Show(text);
-  log_.AddLog(kOpenedReportText);
 }

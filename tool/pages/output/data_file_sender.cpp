@@ -1,5 +1,7 @@
 #include "data_file_sender.h"
 
+#include "../common/file_record.h"
+
 const char kSelectFileText[] = "Select the file address.";
 
 namespace {
@@ -18,5 +20,6 @@ bool CDataFileSender::SendDataFile(const std::string& path) {
   const bool sent = machine_.OutputFile(path, kJobName);
   if (!sent) boxes_.Tell(kOutputFailedText);
   log_.AddLog(kOutputFileLog);
+  log_.AddLog(FileLogLine(sent ? FileAct::kSent : FileAct::kNotSent, path));
   return sent;
 }

@@ -15,6 +15,12 @@ const char kUpdateModeFailedText[] =
 const char kSuccessText[] = "Success to update.\nPlease restart HVX-40.";
 const char kUpdatedLog[] = "Updated Firmware";
 const char kFailureText[] = "Failed to update.\nPlease restart HVX-40.";
+const char kFailedLog[] = "Failed to update firmware: ";
+const char kStatusUnreadReason[] = "the machine status could not be read";
+const char kUpdateModeReason[] = "the machine did not enter update mode";
+const char kNotSentReason[] = "the firmware file could not be sent";
+const char kNotFinishedReason[] =
+    "the machine reported an update error or its status could not be read";
 
 const int kUpdateModeArgument = 0;
 const int kProgressBeforeSending = 10;
@@ -32,7 +38,7 @@ bool CFirmwareUpgrade::Run(const std::string& firmwarePath) {
   s_.box.SetProgress(kProgressBeforeSending);
   s_.box.PumpMessages();
   if (!sender_.SendDataFile(firmwarePath)) {
-    Fail();
+    Fail(kNotSentReason);
     return false;
   }
   CUpdateFollower follower(s_.machine, s_.clock);
@@ -40,18 +46,20 @@ bool CFirmwareUpgrade::Run(const std::string& firmwarePath) {
     Succeed();
     return true;
   }
-  Fail();
+  Fail(kNotFinishedReason);
   return false;
 }
 
 bool CFirmwareUpgrade::PrepareMachine() {
   MachineStatus status{};
   if (!s_.machine.ReadStatus(status)) {
+    s_.log.AddLog(kFailedLog + std::string(kStatusUnreadReason));
     s_.boxes.Tell(kStatusFailedText);
     return false;
   }
   if (IsWaitingForImage(status.stateWord)) return true;
   if (!EnterUpdateMode()) {
+    s_.log.AddLog(kFailedLog + std::string(kUpdateModeReason));
     s_.boxes.Tell(kUpdateModeFailedText);
     return false;
   }
@@ -76,7 +84,8 @@ void CFirmwareUpgrade::Succeed() {
   s_.box.Close();
 }
 
-void CFirmwareUpgrade::Fail() {
+void CFirmwareUpgrade::Fail(const char* reason) {
+  s_.log.AddLog(kFailedLog + std::string(reason));
   s_.clock.Sleep(kFailurePauseMs);
   s_.boxes.Tell(kFailureText);
   s_.reload.Drop();

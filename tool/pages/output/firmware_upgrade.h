@@ -43,7 +43,8 @@ class CFirmwareUpgrade {
   bool EnterUpdateMode();
   void OpenBox();
   void Succeed();
-  void Fail();
+  // Logs why, tells the engineer and leaves the tool without a wrapper.
+  void Fail(const char* reason);
 
   UpgradeSeams s_;
   CDataFileSender sender_;

@@ -19,7 +19,7 @@ ReconnectHook& LibraryReconnect() {
 COutputDlg::COutputDlg(CLogWindow* log)
     : CDialog(IDD_OUTPUT_PAGE),
       machine_(CurrentController),
-      log_(log, LogPrefix::kDeviceName, machine_) {}
+      log_(log) {}
 
 void COutputDlg::SetLibraryReconnect(ReconnectHook hook) { LibraryReconnect() = hook; }
 
@@ -32,19 +32,28 @@ bool COutputDlg::OnCommand(int id, int code, HWND /*control*/) {
   switch (id) {
     case IDC_OUTPUT_BROWSE_DATA: OnChooseDataFile(); return true;
     case IDC_OUTPUT_BROWSE_FIRMWARE: OnChooseFirmwareFile(); return true;
-    case IDC_OUTPUT_SEND: SendDataFile(paths_.DataPath()); return true;
+    case IDC_OUTPUT_SEND:
+      TakeFields();
+      SendDataFile(paths_.DataPath());
+      return true;
     case IDC_OUTPUT_UPGRADE: OnUpgrade(); return true;
     default: return false;
   }
 }
 
+void COutputDlg::TakeFields() {
+  paths_.TakeFields(ItemText(IDC_OUTPUT_DATA_PATH), ItemText(IDC_OUTPUT_FIRMWARE_PATH));
+}
+
 void COutputDlg::OnChooseDataFile() {
   CWin32FileBoxes fileBoxes(*this);
+  TakeFields();  // the other field keeps what was typed there
   if (paths_.ChooseDataFile(fileBoxes)) ShowPaths();
 }
 
 void COutputDlg::OnChooseFirmwareFile() {
   CWin32FileBoxes fileBoxes(*this);
+  TakeFields();
   if (paths_.ChooseFirmwareFile(fileBoxes)) ShowPaths();
 }
 
@@ -54,6 +63,7 @@ void COutputDlg::ShowPaths() {
 }
 
 void COutputDlg::OnUpgrade() {
+  TakeFields();
   CHolderLibraryReload reload(PageClock(), LibraryReconnect());
   CInstallBoxWindow box(*this);
   CFirmwareUpgrade upgrade(

@@ -46,6 +46,8 @@ class COutputDlg : public CDialog {
   void OnChooseFirmwareFile();
   void OnUpgrade();
   void ShowPaths();
+  // Send and Upgrade act on what the File fields show.
+  void TakeFields();
 
   COutputPaths paths_;
   CPageMachine machine_;

@@ -19,6 +19,11 @@ bool COutputPaths::ChooseDataFile(IFileBoxes& boxes) {
   return Choose(boxes, kDataFilter, dataPath_);
 }
 
+void COutputPaths::TakeFields(const std::string& dataField, const std::string& firmwareField) {
+  dataPath_ = dataField;
+  firmwarePath_ = firmwareField;
+}
+
 bool COutputPaths::ChooseFirmwareFile(IFileBoxes& boxes) {
   return Choose(boxes, kFirmwareFilter, firmwarePath_);
 }

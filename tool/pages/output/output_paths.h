@@ -1,5 +1,6 @@
-// The two files the Output page acts on. Send and Upgrade use the paths last chosen with the
-// "..." buttons; text typed into the page's edits is not taken over.
+// The two files the Output page acts on: what its two File fields show, whether chosen with the
+// "..." buttons or typed. Send and Upgrade take the fields over first, so that the file sent is
+// always the one in plain sight.
 #pragma once
 
 #include <string>
@@ -11,6 +12,8 @@ class COutputPaths {
   // Each returns true when a file was chosen; on cancel the path stays as it was.
   bool ChooseDataFile(IFileBoxes& boxes);
   bool ChooseFirmwareFile(IFileBoxes& boxes);
+  // The fields' texts as they stand become the two paths.
+  void TakeFields(const std::string& dataField, const std::string& firmwareField);
 
   const std::string& DataPath() const { return dataPath_; }
   const std::string& FirmwarePath() const { return firmwarePath_; }

@@ -40,5 +40,23 @@ bool CUpFirmDlg::OnInit() {
   CDialog::OnInit();
   progress_.Attach(Item(IDC_UPFIRM_PROGRESS));
   SetItemText(IDC_UPFIRM_TEXT, text_);
+  // The warning is the box's only control that can hold the focus (Cancel is disabled).
+  SetFocus(Item(IDC_UPFIRM_TEXT));
+  ShowWarningUnselected();
+  return false;
+}
+
+// The dialog selects an edit's whole text whenever the focus comes to it; the warning is to be
+// read, not edited, so it shows neither a selection nor a caret.
+bool CUpFirmDlg::OnCommand(int id, int code, HWND) {
+  if (id != IDC_UPFIRM_TEXT || code != EN_SETFOCUS) return false;
+  ShowWarningUnselected();
   return true;
+}
+
+void CUpFirmDlg::ShowWarningUnselected() {
+  HWND warning = Item(IDC_UPFIRM_TEXT);
+  if (warning == nullptr) return;
+  SendMessageA(warning, EM_SETSEL, 0, 0);
+  if (GetFocus() == warning) HideCaret(warning);
 }

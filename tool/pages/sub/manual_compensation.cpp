@@ -3,16 +3,17 @@
 #include "../common/compensation_percent.h"
 
 CalibrationModeView CManualCompensation::ApplyMode(bool isAuto) {
-  if (!isAuto) {
-    int x = 0, y = 0, z = 0;
-    if (machine_.GetUserCompensation(x, y, z)) {
-      percents_.x = PercentFromPpm(x);
-      percents_.y = PercentFromPpm(y);
-      percents_.z = PercentFromPpm(z);
-      log_.AddLog("Get user compensation");
-    }
-  }
+  if (!isAuto && ReadFromMachine()) log_.AddLog("Get user compensation");
   return CalibrationModeView{isAuto, !isAuto};
+}
+
+bool CManualCompensation::ReadFromMachine() {
+  int x = 0, y = 0, z = 0;
+  if (!machine_.GetUserCompensation(x, y, z)) return false;
+  percents_.x = PercentFromPpm(x);
+  percents_.y = PercentFromPpm(y);
+  percents_.z = PercentFromPpm(z);
+  return true;
 }
 
 bool CManualCompensation::Set(const CompensationPercents& entered, bool entryAccepted) {

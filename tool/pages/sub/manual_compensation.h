@@ -25,6 +25,11 @@ class CManualCompensation {
   // read keeps the percentages held before.
   CalibrationModeView ApplyMode(bool isAuto);
 
+  // After the calibration box closed: the values it stored (or put back) replace the held
+  // percentages, so the fields never show a compensation the machine no longer has. A failed
+  // read keeps the percentages held before.
+  void Refresh() { ReadFromMachine(); }
+
   // Sends the entered percentages. entryAccepted is the verdict of the field validation: values
   // the engineer was just told are invalid are not sent. True when the machine took them.
   bool Set(const CompensationPercents& entered, bool entryAccepted);
@@ -32,6 +37,9 @@ class CManualCompensation {
   CompensationPercents& Percents() { return percents_; }
 
  private:
+  // False when the values could not be read.
+  bool ReadFromMachine();
+
   CPageMachine& machine_;
   ILogSink& log_;
   CompensationPercents percents_;

@@ -10,6 +10,8 @@ const int kCoverClosedBit = 0x40;
 // Each limit sensor sits 2.5 mm beyond the end of its axis's travel.
 const int kSensorTargets[3] = {-2500, 154900, 2500};
 
+const char* const kSensorNames[kSensorCount] = {"X limit", "Y limit", "Z limit", "cover"};
+
 const char* const kCheckedLines[kSensorCount] = {
     "X limit sensor was checked\r\n", "Y limit sensor was checked\r\n",
     "Z limit sensor was checked\r\n", "Cover sensor was checked\r\n"};
@@ -18,12 +20,28 @@ const char* const kCheckedLines[kSensorCount] = {
 
 void CSensorCheck::Start() {
   step_ = 0;
+  report_.clear();
   for (int i = 0; i < kSensorCount; ++i) {
     level_[i] = 0;
     changes_[i] = 0;
     checked_[i] = 0;
+    levelText_[i] = "---";
   }
   finished_ = false;
+  started_ = true;
+}
+
+std::string CSensorCheck::OutcomeText() const {
+  if (!started_) return "Sensor check not run: Start was not pressed";
+  if (finished_) return "Sensor check finished: all sensors checked";
+  std::string unchecked;
+  for (int sensor = 0; sensor < kSensorCount; ++sensor) {
+    if (checked_[sensor]) continue;
+    if (!unchecked.empty()) unchecked += ", ";
+    unchecked += kSensorNames[sensor];
+  }
+  if (unchecked.empty()) return "Sensor check ended before its last step: all sensors checked";
+  return "Sensor check ended unfinished: not checked: " + unchecked;
 }
 
 bool CSensorCheck::Tick() {

@@ -17,7 +17,8 @@ class CSensorCheck {
 
   explicit CSensorCheck(CPageMachine& machine) : machine_(machine) {}
 
-  // Starts (or restarts) from step 0 with nothing seen; the report text is kept.
+  // Starts (or restarts) from step 0 with nothing seen and an empty report: a new run shows
+  // nothing of the previous one.
   void Start();
   // One tick: reads the sensors, performs the current step, reports newly checked sensors.
   // True when this tick completed the check; the timer is then to be stopped.
@@ -29,6 +30,8 @@ class CSensorCheck {
   const std::string& LevelText(int sensor) const { return levelText_[sensor]; }
   bool Checked(int sensor) const { return checked_[sensor] != 0; }
   unsigned Changes(int sensor) const { return changes_[sensor]; }
+  // The log's verdict: finished, or which sensors were left unchecked (or that it never ran).
+  std::string OutcomeText() const;
 
  private:
   void ReadSensors();
@@ -45,4 +48,5 @@ class CSensorCheck {
   int checked_[kSensorCount] = {};
   std::string levelText_[kSensorCount] = {"---", "---", "---", "---"};
   bool finished_ = false;
+  bool started_ = false;
 };

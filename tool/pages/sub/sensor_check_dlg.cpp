@@ -2,6 +2,7 @@
 
 #include "../../resources/resource.h"
 #include "../../wrapper/controller_holder.h"
+#include "../common/elapsed_text.h"
 
 namespace {
 
@@ -30,14 +31,22 @@ bool CSensorCheckDlg::OnInit() {
 void CSensorCheckDlg::OnOK() {
   check_.Start();
   StopTickTimer();  // a restart must not leave a second timer behind
+  // Nothing of a previous run stays in sight: its ticks go with its report.
+  ClearCheckBoxes();
+  for (int sensor = 0; sensor < kSensorCount; ++sensor) ShowItem(kCheckBoxes[sensor], false);
+  startTick_ = GetTickCount();
   timerId_ = StartTimer(kTickTimer, kTickMs);
   RunTick();
 }
 
 void CSensorCheckDlg::OnCancel() {
   StopTickTimer();
-  for (int id = kFirstCheckBox; id <= kLastCheckBox; ++id) CheckItem(id, false);
+  ClearCheckBoxes();
   CDialog::OnCancel();
+}
+
+void CSensorCheckDlg::ClearCheckBoxes() {
+  for (int id = kFirstCheckBox; id <= kLastCheckBox; ++id) CheckItem(id, false);
 }
 
 void CSensorCheckDlg::OnTimer(UINT_PTR id) {
@@ -62,6 +71,7 @@ void CSensorCheckDlg::ShowCheck() {
     CheckItem(kCheckBoxes[sensor], true);
     ShowItem(kCheckBoxes[sensor], true);
   }
+  SetItemText(IDC_SENSOR_ELAPSED, ElapsedText(GetTickCount() - startTick_));
   SetItemText(IDC_SENSOR_REPORT, check_.Report());
   // The newest lines are at the end of the report; keep them in view.
   if (HWND report = Item(IDC_SENSOR_REPORT)) {

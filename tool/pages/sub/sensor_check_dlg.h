@@ -1,5 +1,6 @@
 // CSensorCheckDlg: the modal "Senser Check" box (template 151). Start runs the check on a 300 ms
-// timer; each sensor's check box appears once the sensor has switched on and off again. Exit
+// timer; each sensor's check box appears once the sensor has switched on and off again, and the
+// line under the sensors shows how long the check has run. Start again begins a clean run. Exit
 // closes the box at any step; a move already under way continues on the machine.
 //   CSensorCheckDlg box;  box.DoModal(pageHandle);
 #pragma once
@@ -23,8 +24,10 @@ class CSensorCheckDlg : public CDialog {
   void RunTick();
   void StopTickTimer();
   void ShowCheck();
+  void ClearCheckBoxes();
 
   CPageMachine machine_;
   CSensorCheck check_;
   UINT_PTR timerId_ = 0;
+  DWORD startTick_ = 0;
 };

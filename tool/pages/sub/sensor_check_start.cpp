@@ -1,8 +1,10 @@
 #include "sensor_check_start.h"
 
-void StartSensorCheck(CPageMachine& machine, ILogSink& log, const std::function<void()>& runBox) {
+void StartSensorCheck(CPageMachine& machine, ILogSink& log,
+                      const std::function<std::string()>& runBox) {
   if (!machine.MayStartJob()) return;
   log.AddLog("Sensor Check Starts");
-  runBox();
+  const std::string outcome = runBox();
   log.AddLog("Checked Sensor");
+  log.AddLog(outcome);
 }

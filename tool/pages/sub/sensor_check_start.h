@@ -2,10 +2,13 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "../common/page_machine.h"
 #include "../../ui/main/window_seams.h"
 
 // Runs runBox (the modal sensor check box) unless the machine reports that it is not ready for a
-// job. "Checked Sensor" is logged whatever the check's outcome.
-void StartSensorCheck(CPageMachine& machine, ILogSink& log, const std::function<void()>& runBox);
+// job. runBox returns the check's outcome for the log, which follows "Checked Sensor" (logged
+// whatever the outcome).
+void StartSensorCheck(CPageMachine& machine, ILogSink& log,
+                      const std::function<std::string()>& runBox);

@@ -10,7 +10,7 @@ CSubDlg::CSubDlg(CLogWindow* log)
     : CDialog(IDD_SUB_PAGE),
       logWindow_(log),
       machine_([] { return CurrentController(); }),
-      log_(log, LogPrefix::kLogWindowName, machine_),
+      log_(log),
       manual_(machine_, log_) {}
 
 bool CSubDlg::OnInit() {
@@ -55,6 +55,7 @@ void CSubDlg::OnSensorCheck() {
   StartSensorCheck(machine_, log_, [this] {
     CSensorCheckDlg box;
     box.DoModal(Handle());
+    return box.Check().OutcomeText();
   });
 }
 
@@ -62,4 +63,6 @@ void CSubDlg::OnCalibration() {
   CAutoCalibDlg box(logWindow_);
   box.Lengths() = CalibrationLengths{100.0, 100.0};
   box.DoModal(Handle());
+  manual_.Refresh();
+  UpdateData(false);
 }

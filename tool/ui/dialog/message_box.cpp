@@ -20,9 +20,10 @@ void ShowInformation(const std::string& text) { Box(text, MB_OK | MB_ICONINFORMA
 
 void ShowMessage(const std::string& text) { Box(text, MB_OK); }
 
-bool AskYesNo(const std::string& text, BoxIcon icon) {
+bool AskYesNo(const std::string& text, BoxIcon icon, BoxDefault defaultButton) {
   const UINT iconType = icon == BoxIcon::kInformation ? MB_ICONINFORMATION : 0;
-  return Box(text, MB_YESNO | iconType) == IDYES;
+  const UINT defaultType = defaultButton == BoxDefault::kNo ? MB_DEFBUTTON2 : MB_DEFBUTTON1;
+  return Box(text, MB_YESNO | iconType | defaultType) == IDYES;
 }
 
 void ShowFileError(const std::string& path, FileFault fault) {

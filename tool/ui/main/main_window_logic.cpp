@@ -60,6 +60,8 @@ void CMainWindowLogic::DeviceManagerClosed(bool connected) {
   m_status.RefreshStatus(m_controller(), m_connected);
 }
 
+void CMainWindowLogic::EndSession() { m_log.AddLog("Close MEK"); }
+
 void CMainWindowLogic::OnJogButton(int controlId, const StepRadios& radios) {
   m_jog.OnJogButton(controlId, radios);
 }

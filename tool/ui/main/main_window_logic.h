@@ -45,6 +45,10 @@ class CMainWindowLogic {
   // manager, so no tick runs in between.
   void DeviceManagerClosed(bool connected);
 
+  // The window is closing: the record of the session ends with "Close MEK", connected or not,
+  // so that a log read later shows where one session stops and the next begins.
+  void EndSession();
+
   void OnJogButton(int controlId, const StepRadios& radios);
   // A "Cursor Steps" radio button was clicked. The step mode follows at once rather than at the
   // next tick, so that a jog click soon after choosing a speed mode cannot start a move to the
