@@ -4,7 +4,9 @@
 #include "../wrapper/controller_holder.h"
 #include "../wrapper/hvx_all_ctr.h"
 #include "device_manager.h"
+#include "dialog_focus.h"
 #include "log_panel_placement.h"
+#include "main/keyboard_navigation.h"
 #include "main/main_control_ids.h"
 #include "main_window_controls.h"
 #include "program_version.h"
@@ -168,6 +170,26 @@ void CMEKDlg::ApplyConnected() {
   pages_.EnableMachineControls(connected);
 }
 
+bool CMEKDlg::OnClose() {
+  EndDialog(IDCANCEL);
+  return true;
+}
+
+bool CMEKDlg::PreTranslateMessage(MSG& msg) {
+  if (msg.message != WM_KEYDOWN || !IsWindow()) return false;
+  if (msg.hwnd != Handle() && !IsChild(Handle(), msg.hwnd)) return false;
+  const bool ctrl = GetKeyState(VK_CONTROL) < 0;
+  const bool shift = GetKeyState(VK_SHIFT) < 0;
+  const bool alt = GetKeyState(VK_MENU) < 0;
+  switch (TabKeyActionFor(static_cast<int>(msg.wParam), ctrl, shift, alt)) {
+    case TabKeyAction::kNextControl: MoveDialogFocus(Handle(), true); return true;
+    case TabKeyAction::kPreviousControl: MoveDialogFocus(Handle(), false); return true;
+    case TabKeyAction::kNextPage: pages_.TurnPage(true); return true;
+    case TabKeyAction::kPreviousPage: pages_.TurnPage(false); return true;
+    default: return false;
+  }
+}
+
 bool CMEKDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
   if (message == WM_QUERYDRAGICON) {
     result = reinterpret_cast<LRESULT>(icon_);
@@ -200,6 +222,8 @@ void CMEKDlg::OnDestroy() {
   holds_.EndHold();
   holds_.Detach();
   logic_.LetGo();
+  // The record of the session ends after whatever letting go of the machine logged.
+  logic_.EndSession();
   ReleaseController();
   CDialog::OnDestroy();
 }

@@ -18,14 +18,20 @@ class CMEKDlg : public CDialog, private IJogHoldSink {
  public:
   CMEKDlg();
 
+  // Tab, Shift+Tab, Ctrl+Tab and Ctrl+Shift+Tab anywhere in the window (keyboard_navigation.h).
+  bool PreTranslateMessage(MSG& msg) override;
+
  protected:
   bool OnInit() override;
   bool OnCommand(int id, int code, HWND control) override;
   bool OnNotify(int id, NMHDR* header, LRESULT& result) override;
   void OnTimer(UINT_PTR id) override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-  // Enter does nothing; only Esc and the close box end the window (and the program).
+  // Enter and Escape do nothing: a stray key must not end a session while a machine may be
+  // running. Only the close box and Alt+F4 end the window (and the program).
   void OnOK() override {}
+  void OnCancel() override {}
+  bool OnClose() override;
   void OnDestroy() override;
 
  private:

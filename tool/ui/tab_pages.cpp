@@ -2,6 +2,7 @@
 
 #include <uxtheme.h>
 
+#include "main/keyboard_navigation.h"
 #include "main/main_control_ids.h"
 
 namespace {
@@ -103,6 +104,19 @@ void CTabPages::ShowSelected() {
     if (pages_[index]->IsWindow()) pages_[index]->Show(index == selected);
   }
   if (tabs_.Handle() != nullptr) tabs_.Enable(true);
+}
+
+void CTabPages::TurnPage(bool forward) {
+  if (tabs_.Handle() == nullptr) return;
+  const int before = tabs_.Selection();
+  HWND oldPage = PageWindow(before);
+  const bool focusOnOldPage = oldPage != nullptr && IsChild(oldPage, GetFocus());
+  tabs_.Select(PageAfter(before, kTabPageCount, forward));
+  ShowSelected();
+  if (!focusOnOldPage) return;
+  HWND newPage = PageWindow(tabs_.Selection());
+  HWND first = newPage != nullptr ? GetNextDlgTabItem(newPage, nullptr, FALSE) : nullptr;
+  SetFocus(first != nullptr ? first : tabs_.Handle());
 }
 
 void CTabPages::EnableMachineControls(bool enable) {

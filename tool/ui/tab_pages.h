@@ -18,6 +18,10 @@ class CTabPages {
   // Shows the page of the selected tab and hides the others.
   void ShowSelected();
 
+  // Ctrl+Tab (forward) and Ctrl+Shift+Tab: selects the next or previous tab and shows its page.
+  // A focus left on the page now hidden moves to the new page's first control.
+  void TurnPage(bool forward);
+
   void EnableMachineControls(bool enable);
 
   HWND PageWindow(int index) const;
