@@ -178,8 +178,10 @@ TEST_F(CliRunner, EveryRunIsLoggedWithQueueAndSerialInTheMainWindowsFile) {
   EXPECT_EQ(Run({"send", "p.bin"}), 4);
   const std::vector<std::string> expected = {
       "2026/12/09 02:00:00 hvx40ctl [HVX-A] [HVX0001] Write the serial",
+      "2026/12/09 02:00:00 hvx40ctl [HVX-A] [HVX0001] Serial number written: HVX1234",
       "2026/12/09 02:00:00 hvx40ctl [HVX-A] [HVX0001] serial HVX1234: done",
       "2026/12/09 02:00:00 hvx40ctl [HVX-A] [HVX0001] Output File",
+      "2026/12/09 02:00:00 hvx40ctl [HVX-A] [HVX0001] File not sent: p.bin",
       "2026/12/09 02:00:00 hvx40ctl [HVX-A] [HVX0001] send p.bin: failed: Failed to output file: "
       "p.bin; the machine did not take the job",
   };
