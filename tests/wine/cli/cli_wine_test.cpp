@@ -52,11 +52,14 @@ TEST_F(CtlCommands, SerialIsWrittenAndTheRecordNamesQueueAndSerial) {
   EXPECT_EQ(Starting(journal.LinesSinceMark(), "W 0201").size(), 1u);
   EXPECT_EQ(Starting(journal.LinesSinceMark(), "W 0201")[0], "W 0201 " + Hex("HVX7001", 8));
   std::vector<std::string> log = ToolLogLines();
-  ASSERT_EQ(log.size(), logBefore + 2);
+  ASSERT_EQ(log.size(), logBefore + 3);
   EXPECT_NE(log[logBefore].find(" hvx40ctl [Varnel HVX-40] [HVX0001] Write the serial"),
             std::string::npos) << log[logBefore];
-  EXPECT_NE(log[logBefore + 1].find(" hvx40ctl [Varnel HVX-40] [HVX0001] serial HVX7001: done"),
+  EXPECT_NE(log[logBefore + 1].find(" hvx40ctl [Varnel HVX-40] [HVX0001] Serial number written: "
+                                    "HVX7001"),
             std::string::npos) << log[logBefore + 1];
+  EXPECT_NE(log[logBefore + 2].find(" hvx40ctl [Varnel HVX-40] [HVX0001] serial HVX7001: done"),
+            std::string::npos) << log[logBefore + 2];
 }
 
 TEST_F(CtlCommands, ParametersGoInAndComeBackByteForByte) {

@@ -75,7 +75,8 @@ TEST_F(InfoPageWine, TheReportIsShownWithItsDateLineAndSavedAsShown) {
   shownAsSaved.erase(dateBreak, 1);
   EXPECT_EQ(ReadFile(savePath), shownAsSaved);
   const std::string log = LogText();
-  EXPECT_EQ(log, "Opened report\r\nOpened report\r\n");
+  // Newest first: one "Opened report" per view, then the save with the file it wrote.
+  EXPECT_EQ(log, "File written: " + savePath + "\r\nSaved report\r\nOpened report\r\n");
   EXPECT_EQ(Journalled("R 02c0").size() + Journalled("W 02c0").size(), 1u);
 }
 
@@ -105,7 +106,9 @@ TEST_F(InfoPageWine, ParametersSavedAndPutBackRoundTripByteForByte) {
   const std::string second = FreshPath("hvx_params_second.prm");
   SaveParameters(second);
   EXPECT_EQ(ReadFile(second), changed);
-  EXPECT_EQ(LogText(), "Saved Parameter\r\nPut Parameter\r\nSaved Parameter\r\n");
+  EXPECT_EQ(LogText(), "File written: " + second + "\r\nSaved Parameter\r\nFile read: " + image +
+                           "\r\nPut Parameter\r\nFile written: " + first +
+                           "\r\nSaved Parameter\r\n");
 }
 
 TEST_F(InfoPageWine, ClearUserSendsEveryStepInOrder) {
@@ -142,7 +145,7 @@ TEST_F(InfoPageWine, ASerialOfSixCharactersIsRefusedAndOneOfSevenWritten) {
   Click(*info, IDC_INFO_SERIAL_WRITE);
   EXPECT_EQ(Journalled("W 0201").size(), 1u);
   EXPECT_EQ(emulator.Dump()["serial"], "HVX1234");
-  EXPECT_EQ(LogText(), "Write the serial\r\n");
+  EXPECT_EQ(LogText(), "Serial number written: HVX1234\r\nWrite the serial\r\n");
 }
 
 }  // namespace

@@ -1,7 +1,37 @@
 #include "up_firm_dlg.h"
 
+#include <commctrl.h>
+
 #include "../../resources/resource.h"
 #include "install_box.h"
+
+namespace {
+
+const UINT_PTR kWarningSubclass = 1;
+
+// The warning is to be read, not edited: the dialog manager must not select its whole text when
+// the focus comes to it (it is the box's only control that can take the focus, Cancel being
+// disabled), and it shows no caret.
+LRESULT CALLBACK ReadOnlyWarningProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR, DWORD_PTR) {
+  switch (message) {
+    case WM_GETDLGCODE:
+      return DefSubclassProc(hwnd, message, wParam, lParam) & ~static_cast<LRESULT>(DLGC_HASSETSEL);
+    case WM_SETFOCUS: {
+      const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+      DestroyCaret();
+      return result;
+    }
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(hwnd, ReadOnlyWarningProc, kWarningSubclass);
+      break;
+    default:
+      break;
+  }
+  return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
 
 CUpFirmDlg::CUpFirmDlg() : CDialog(IDD_UP_FIRM), text_(kInstallWarningText) {
   FilterEnterAndEscape();
@@ -40,23 +70,7 @@ bool CUpFirmDlg::OnInit() {
   CDialog::OnInit();
   progress_.Attach(Item(IDC_UPFIRM_PROGRESS));
   SetItemText(IDC_UPFIRM_TEXT, text_);
-  // The warning is the box's only control that can hold the focus (Cancel is disabled).
-  SetFocus(Item(IDC_UPFIRM_TEXT));
-  ShowWarningUnselected();
-  return false;
-}
-
-// The dialog selects an edit's whole text whenever the focus comes to it; the warning is to be
-// read, not edited, so it shows neither a selection nor a caret.
-bool CUpFirmDlg::OnCommand(int id, int code, HWND) {
-  if (id != IDC_UPFIRM_TEXT || code != EN_SETFOCUS) return false;
-  ShowWarningUnselected();
+  if (HWND warning = Item(IDC_UPFIRM_TEXT))
+    SetWindowSubclass(warning, ReadOnlyWarningProc, kWarningSubclass, 0);
   return true;
-}
-
-void CUpFirmDlg::ShowWarningUnselected() {
-  HWND warning = Item(IDC_UPFIRM_TEXT);
-  if (warning == nullptr) return;
-  SendMessageA(warning, EM_SETSEL, 0, 0);
-  if (GetFocus() == warning) HideCaret(warning);
 }

@@ -32,13 +32,11 @@ class CUpFirmDlg : public CDialog {
 
  protected:
   bool OnInit() override;
-  bool OnCommand(int id, int code, HWND control) override;
   void OnOK() override {}
   void OnCancel() override {}
 
  private:
   void EnableOwnerAgain();
-  void ShowWarningUnselected();
 
   HWND owner_ = nullptr;
   uint32_t ownerDisabled_ = 0;
