@@ -12,15 +12,20 @@ const char kUnstoppableText[] =
 CommandOutcome RunFirmware(CommandContext& context) {
   const std::string& path = context.Operand();
   CCliBoxes boxes(false);
+  CCliFileBoxes fileBoxes(path);
   CPageMachine machine(context.source);
   CFirmwareUpgrade upgrade(UpgradeSeams{context.source, machine, boxes, context.log, context.clock,
-                                        context.reload, context.progress});
+                                        context.reload, context.progress, context.files,
+                                        fileBoxes});
   context.interrupt.SetUnstoppable(true);
-  const bool updated = upgrade.Run(path);
+  const UpgradeOutcome outcome = upgrade.Run(path);
   context.interrupt.SetUnstoppable(false);
-  if (!updated) {
-    // The progress opens once the machine is in update mode; before that nothing was sent.
-    const char* left = context.progress.Opened()
+  if (outcome == UpgradeOutcome::kNoFile && fileBoxes.HadError()) {
+    return Failure(ExitCode::kFileError, fileBoxes.ErrorText(), "the machine was not touched");
+  }
+  if (outcome != UpgradeOutcome::kUpdated) {
+    // Only a failed send or installation may have left part of an image on the machine.
+    const char* left = outcome == UpgradeOutcome::kFailed
                            ? "restart the machine; its firmware may be incomplete"
                            : "the firmware was not sent";
     return Failure(ExitCode::kMachineFailed, boxes.Told(), left);

@@ -51,6 +51,9 @@ void CFirmwareUpdate::PlanFailure(const std::vector<uint8_t>& image) {
   if (StartsWith(image, "BADWRITE")) {
     failure_ = kPhaseWriteError;
     failAtPermille_ = 525;
+  } else if (StartsWith(image, "BADDELETE")) {
+    failure_ = kPhaseDeleteError;
+    failAtPermille_ = 225;
   } else if (StartsWith(image, "BADVERIFY")) {
     failure_ = kPhaseVerifyError;
     failAtPermille_ = 800;  // progress 79: below the 85 a host takes as complete

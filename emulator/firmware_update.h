@@ -4,7 +4,8 @@
 //
 // Images the machine refuses, by their first bytes: an empty file or one starting "BAD" is a
 // data error (phase 9) after receiving; "BADFIRM" is a firmware error (8) after receiving;
-// "BADWRITE" fails half-way through writing (11); "BADVERIFY" half-way through verifying (12).
+// "BADDELETE" fails half-way through deleting (10); "BADWRITE" half-way through writing (11);
+// "BADVERIFY" half-way through verifying (12).
 #pragma once
 
 #include <cstdint>
@@ -21,6 +22,7 @@ enum UpdatePhase : uint32_t {
   kPhaseFinished = 6,
   kPhaseFirmError = 8,
   kPhaseDataError = 9,
+  kPhaseDeleteError = 10,
   kPhaseWriteError = 11,
   kPhaseVerifyError = 12,
 };

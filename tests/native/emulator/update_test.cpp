@@ -62,7 +62,7 @@ TEST_F(UpdateTest, RefusedImagesEndInTheirErrorPhaseBeforeProgressEightyFive) {
     uint32_t phase;
   };
   for (const Case& refused : {Case{"", 9}, Case{"BAD image", 9}, Case{"BADFIRM", 8},
-                              Case{"BADWRITE", 11}, Case{"BADVERIFY", 12}}) {
+                              Case{"BADDELETE", 10}, Case{"BADWRITE", 11}, Case{"BADVERIFY", 12}}) {
     SCOPED_TRACE(refused.content);
     machine_.Restart();
     EnterUpdateMode();

@@ -57,6 +57,7 @@ TEST_F(StatusBoxTest, EveryStateRowAndUpdatePhaseGivesItsText) {
       {UpdateWord(5), 0, "UpdateMode: Verifying"},   {UpdateWord(6), 0, "UpdateMode: UpdateFinish"},
       {UpdateWord(8), 0, "UpdateMode: Frim Error"},  {UpdateWord(9), 0, "UpdateMode: Data Error"},
       {UpdateWord(11), 0, "UpdateMode: Write Error"}, {UpdateWord(12), 0, "UpdateMode: Verify Error"},
+      {UpdateWord(10), 0, "Error"},  // an update error, though it has no row of its own
       // update mode wins over the error rows; unknown phases fall back to them
       {UpdateWord(1, 4), 0, "UpdateMode: Waiting"},  {UpdateWord(4, 8), 0x10, "UpdateMode: Writing"},
       {UpdateWord(7, 12), 0, "Error"},               {UpdateWord(10, 0), 0x10, "Error"},
@@ -67,8 +68,8 @@ TEST_F(StatusBoxTest, EveryStateRowAndUpdatePhaseGivesItsText) {
   }
   RefreshWith(kReady);
   EXPECT_EQ("Ready", RefreshWith(UpdateWord(7)).status) << "unknown phases keep the text";
-  EXPECT_EQ("Ready", RefreshWith(UpdateWord(10)).status);
   EXPECT_EQ("Ready", RefreshWith(0).status) << "state 0 without update mode has no text";
+  EXPECT_EQ("Error", RefreshWith(UpdateWord(10)).status) << "a failed installation kept its text";
 }
 
 TEST_F(StatusBoxTest, CoverOpenOverridesTheStateTextButNotErrorsOrUpdateMode) {

@@ -1,7 +1,9 @@
-// The firmware installation: update mode, the reload and its pause, the progress, the waits and
-// both endings, with what becomes of the wrapper.
+// The firmware installation: the file, update mode, the reload and its pause, the wait for the
+// machine to take the image, the progress, the waits and both endings, with what becomes of the
+// wrapper.
 #include "../../../tool/pages/output/firmware_upgrade.h"
 #include "../../../tool/pages/output/update_follow.h"
+#include "../../../tool/ui/main/status_word.h"
 #include "../../../tool/wrapper/controller_holder.h"
 #include "info_fixture.h"
 
@@ -18,6 +20,11 @@ using Status = std::pair<uint32_t, uint32_t>;
 
 constexpr uint32_t kReady = 0x2;
 constexpr uint32_t kWaiting = 0x81000000;  // update mode, phase 1
+const char kFirmwarePath[] = "C:\\fw\\hvx.rfw";
+const char kUpdateModeFailed[] =
+    "tell: Failed to enter updatemode\r\nRestart HVX-40 and try it again.";
+const char kNoUpdateModeLog[] =
+    "log: Failed to update firmware: the machine did not enter update mode";
 
 uint32_t Updating(int phase, int progress) {
   return 0x80000000u | (static_cast<uint32_t>(phase) << 24) |
@@ -48,6 +55,7 @@ class FirmwareUpgradeTest : public InfoPageFixture {
       return true;
     });
     ON_CALL(*oldWrapper, Unload()).WillByDefault([this] { journal.push_back("unload old"); });
+    files.files[kFirmwarePath] = {'R', 'F', 'W'};
   }
 
   ~FirmwareUpgradeTest() override {
@@ -68,9 +76,24 @@ class FirmwareUpgradeTest : public InfoPageFixture {
       journal.push_back(std::string("output ") + *path + " as " + job);
       return sendAccepted;
     });
-    ON_CALL(*newWrapper, GetStatus(_, _)).WillByDefault(ScriptedStatus(journal, updateStatus));
+    std::vector<Status> answers = reloadStatus;
+    answers.insert(answers.end(), updateStatus.begin(), updateStatus.end());
+    ON_CALL(*newWrapper, GetStatus(_, _)).WillByDefault(ScriptedStatus(journal, answers));
     ON_CALL(*newWrapper, Unload()).WillByDefault([this] { journal.push_back("unload new"); });
     return newWrapper;
+  }
+
+  // Twenty polls 500 ms apart after the reload, then the box closes and the engineer is told;
+  // nothing is sent and the reloaded library stays in use.
+  void ExpectTheWaitForUpdateModeGaveUp() {
+    std::vector<uint32_t> expected{3000};
+    expected.insert(expected.end(), 20, 500);
+    EXPECT_EQ(clock.sleeps, expected);
+    EXPECT_EQ(EntriesStartingWith(journal, "status").size(), 21u);
+    EXPECT_TRUE(EntriesStartingWith(journal, "output").empty());
+    const Journal ending(journal.end() - 3, journal.end());
+    EXPECT_EQ(ending, (Journal{kNoUpdateModeLog, "box close", kUpdateModeFailed}));
+    EXPECT_EQ(CurrentController(), newWrapper);
   }
 
   uint32_t SleptMs() const {
@@ -79,10 +102,9 @@ class FirmwareUpgradeTest : public InfoPageFixture {
     return total;
   }
 
-  // The installation's answer: true only for the confirmed ending.
-  bool Run(const std::string& path = "C:\\fw\\hvx.rfw") {
+  UpgradeOutcome Run(const std::string& path = kFirmwarePath) {
     CFirmwareUpgrade upgrade(UpgradeSeams{CurrentController, machine, windows, windows, clock, reload,
-                                          windows});
+                                          windows, files, windows});
     return upgrade.Run(path);
   }
 
@@ -90,6 +112,8 @@ class FirmwareUpgradeTest : public InfoPageFixture {
   Fake* newWrapper = nullptr;
   bool newWrapperLoads = true;
   bool sendAccepted = true;
+  // What the reloaded library first reads: the machine waiting for its image.
+  std::vector<Status> reloadStatus{{kWaiting, 0}};
   std::vector<Status> updateStatus{{Updating(2, 20), 0}, {Updating(4, 50), 0},
                                    {Updating(6, 90), 0}};
   CPageMachine machine{CurrentController};
@@ -97,15 +121,16 @@ class FirmwareUpgradeTest : public InfoPageFixture {
 };
 
 TEST_F(FirmwareUpgradeTest, InstallsAndFollowsTheProgressToTheEnd) {
-  EXPECT_TRUE(Run());
+  EXPECT_EQ(Run(), UpgradeOutcome::kUpdated);
   EXPECT_EQ(journal,
             (Journal{"enter update mode 0",
                      "box open: Installing firmware...\r\nDo not switch off the power or\r\n"
                      "disconnect the cable until finishing installation.",
                      "bar 0", "range 0..100", "unload old", "new wrapper after 3000 ms",
-                     "reconnect", "enumerate", "bar 10", "pump",
+                     "reconnect", "enumerate", "status", "bar 10", "pump",
                      "output C:\\fw\\hvx.rfw as output", "log: Output File",
-                     "log: File sent: C:\\fw\\hvx.rfw", "status", "bar 35", "status", "bar 65", "status", "bar 105",
+                     "log: File sent: C:\\fw\\hvx.rfw", "status", "bar 35", "status", "bar 65",
+                     "status", "bar 105",
                      "inform: Success to update.\nPlease restart HVX-40.",
                      "log: Updated Firmware", "box close"}));
   EXPECT_EQ(clock.sleeps, (std::vector<uint32_t>{3000, 1000, 1000, 1500}));
@@ -127,10 +152,10 @@ TEST_F(FirmwareUpgradeTest, AMachineInAnotherUpdatePhaseIsAskedToEnterUpdateMode
 }
 
 TEST_F(FirmwareUpgradeTest, RefusalsBeforeTheInstallationLeaveMachineAndLibraryAlone) {
-  EXPECT_FALSE(Run(""));
+  EXPECT_EQ(Run(""), UpgradeOutcome::kNoFile);
   ON_CALL(*oldWrapper, GetStatus(_, _)).WillByDefault(hvxtest::ReturnStatusNotRead());
   EXPECT_CALL(*oldWrapper, EnterUpdateMode(_)).Times(0);
-  EXPECT_FALSE(Run());
+  EXPECT_EQ(Run(), UpgradeOutcome::kStatusUnread);
   EXPECT_EQ(journal, (Journal{"tell: Select the file address.",
                               "log: Failed to update firmware: the machine status could not be read",
                               "tell: getting system status was failed"}));
@@ -139,7 +164,7 @@ TEST_F(FirmwareUpgradeTest, RefusalsBeforeTheInstallationLeaveMachineAndLibraryA
 
 TEST_F(FirmwareUpgradeTest, ARefusedUpdateModeStopsBeforeTheBox) {
   EXPECT_CALL(*oldWrapper, EnterUpdateMode(0)).WillOnce(Return(false));
-  EXPECT_FALSE(Run());
+  EXPECT_EQ(Run(), UpgradeOutcome::kUpdateModeRefused);
   EXPECT_EQ(journal,
             (Journal{"log: Failed to update firmware: the machine did not enter update mode",
                      "tell: Failed to enter updatemode\r\nRestart HVX-40 and try it again."}));
@@ -149,11 +174,11 @@ TEST_F(FirmwareUpgradeTest, ARefusedUpdateModeStopsBeforeTheBox) {
 
 TEST_F(FirmwareUpgradeTest, AnUpdateErrorEndsInFailureAndLeavesTheToolWithoutAWrapper) {
   updateStatus = {{Updating(2, 10), 0}, {Updating(9, 40), 0}};
-  EXPECT_FALSE(Run());
+  EXPECT_EQ(Run(), UpgradeOutcome::kFailed);
   const Journal ending(journal.end() - 8, journal.end());
   EXPECT_EQ(ending, (Journal{"status", "bar 25", "status", "bar 55",
                              "log: Failed to update firmware: the machine reported an update "
-                             "error or its status could not be read",
+                             "error, its status could not be read, or it stood still",
                              "tell: Failed to update.\nPlease restart HVX-40.", "unload new",
                              "box close"}));
   EXPECT_EQ(clock.sleeps, (std::vector<uint32_t>{3000, 1000, 3000}));
@@ -162,17 +187,19 @@ TEST_F(FirmwareUpgradeTest, AnUpdateErrorEndsInFailureAndLeavesTheToolWithoutAWr
 }
 
 TEST_F(FirmwareUpgradeTest, OnlyPhasesEightToTwelveInUpdateModeAreErrors) {
+  using namespace status_word;
   for (int phase = 0; phase <= 15; ++phase) {
     EXPECT_EQ(IsUpdateError(Updating(phase, 0)), phase >= 8 && phase <= 12) << phase;
   }
   EXPECT_FALSE(IsUpdateError(0x09000000u));  // phase 9 without the update-mode marker
   EXPECT_TRUE(IsWaitingForImage(0x81000000u));
   EXPECT_FALSE(IsWaitingForImage(0x01000000u));
+  EXPECT_EQ(UpdateProgress(Updating(4, 0xAB)), 0xABu);
 }
 
 TEST_F(FirmwareUpgradeTest, AnUnreadableStatusDuringTheUpdateIsAFailure) {
   updateStatus = {{Updating(3, 30), 0}, {kStatusNotRead, kStatusNotRead}};
-  Run();
+  EXPECT_EQ(Run(), UpgradeOutcome::kFailed);
   EXPECT_EQ(EntriesStartingWith(journal, "tell"),
             (Journal{"tell: Failed to update.\nPlease restart HVX-40."}));
   EXPECT_EQ(CurrentController(), nullptr);
@@ -180,8 +207,8 @@ TEST_F(FirmwareUpgradeTest, AnUnreadableStatusDuringTheUpdateIsAFailure) {
 
 TEST_F(FirmwareUpgradeTest, AFailedSendIsToldAndEndsTheInstallationWithoutFollowing) {
   sendAccepted = false;
-  Run();
-  EXPECT_TRUE(EntriesStartingWith(journal, "status").empty());
+  EXPECT_EQ(Run(), UpgradeOutcome::kFailed);
+  EXPECT_EQ(EntriesStartingWith(journal, "status").size(), 1u) << "only the wait for update mode";
   const Journal ending(journal.end() - 8, journal.end());
   EXPECT_EQ(ending, (Journal{"output C:\\fw\\hvx.rfw as output", "tell: Failed to output file",
                              "log: Output File", "log: File not sent: C:\\fw\\hvx.rfw",
@@ -191,34 +218,92 @@ TEST_F(FirmwareUpgradeTest, AFailedSendIsToldAndEndsTheInstallationWithoutFollow
   EXPECT_EQ(clock.sleeps, (std::vector<uint32_t>{3000, 3000}));
 }
 
-TEST_F(FirmwareUpgradeTest, AMachineThatNeverFinishesCountsAsUpdatedAfterSixtyOneWaits) {
+// Neither finished nor failed, a machine that stands still for a minute has not confirmed the
+// installation: it ends as a failure, with no "Updated Firmware" in the record.
+TEST_F(FirmwareUpgradeTest, AMachineThatStandsStillForAMinuteEndsInFailure) {
   updateStatus = {{Updating(4, 60), 0}};
-  Run();
-  EXPECT_EQ(EntriesStartingWith(journal, "status").size(), 61u);
+  EXPECT_EQ(Run(), UpgradeOutcome::kFailed);
+  EXPECT_EQ(EntriesStartingWith(journal, "status").size(), 1u + 61u);
   EXPECT_EQ(EntriesStartingWith(journal, "bar 75").size(), 61u);
   std::vector<uint32_t> expected{3000};
-  expected.insert(expected.end(), 61, 1000);
+  expected.insert(expected.end(), 60, 1000);
+  expected.push_back(3000);
   EXPECT_EQ(clock.sleeps, expected);
+  EXPECT_EQ(EntriesStartingWith(journal, "tell"),
+            (Journal{"tell: Failed to update.\nPlease restart HVX-40."}));
+  EXPECT_TRUE(EntriesStartingWith(journal, "inform").empty());
+  EXPECT_TRUE(EntriesStartingWith(journal, "log: Updated").empty());
+  EXPECT_EQ(CurrentController(), nullptr);
+}
+
+// A slow machine is followed for as long as its progress or its phase moves on, however long
+// the whole installation takes.
+TEST_F(FirmwareUpgradeTest, ASlowMachineIsFollowedWhileItsProgressOrPhaseMovesOn) {
+  updateStatus.clear();
+  for (const Status still : {Status{Updating(4, 40), 0}, Status{Updating(4, 41), 0},
+                             Status{Updating(5, 41), 0}}) {
+    updateStatus.insert(updateStatus.end(), 60, still);  // 59 s without a change each
+  }
+  updateStatus.push_back({Updating(5, 85), 0});
+  EXPECT_EQ(Run(), UpgradeOutcome::kUpdated);
+  EXPECT_EQ(EntriesStartingWith(journal, "status").size(), 1u + 181u);
   EXPECT_EQ(EntriesStartingWith(journal, "inform"),
             (Journal{"inform: Success to update.\nPlease restart HVX-40."}));
+  EXPECT_EQ(journal[journal.size() - 2], "log: Updated Firmware");
 }
 
 TEST_F(FirmwareUpgradeTest, ProgressOfEightyFiveFinishesAfterAPause) {
   updateStatus = {{Updating(5, 84), 0}, {Updating(5, 85), 0}};
-  Run();
+  EXPECT_EQ(Run(), UpgradeOutcome::kUpdated);
   EXPECT_EQ(EntriesStartingWith(journal, "bar"),
             (Journal{"bar 0", "bar 10", "bar 99", "bar 100"}));
   EXPECT_EQ(clock.sleeps, (std::vector<uint32_t>{3000, 1000, 1500}));
 }
 
-TEST_F(FirmwareUpgradeTest, ALibraryThatCannotBeLoadedAgainEndsInFailureWithoutACrash) {
+// Without a library the machine cannot be asked whether it waits: nothing is sent.
+TEST_F(FirmwareUpgradeTest, ALibraryThatCannotBeLoadedAgainSendsNothingAndDoesNotCrash) {
   newWrapperLoads = false;
-  Run();
-  EXPECT_EQ(EntriesStartingWith(journal, "tell"),
-            (Journal{"tell: Failed to output file",
-                     "tell: Failed to update.\nPlease restart HVX-40."}));
+  EXPECT_EQ(Run(), UpgradeOutcome::kUpdateModeRefused);
+  EXPECT_EQ(EntriesStartingWith(journal, "tell"), (Journal{kUpdateModeFailed}));
   EXPECT_TRUE(EntriesStartingWith(journal, "reconnect").empty());
+  EXPECT_EQ(EntriesStartingWith(journal, "log"), (Journal{kNoUpdateModeLog}));
   EXPECT_EQ(CurrentController(), nullptr);
+}
+
+// A machine that refused update mode (still ready, error bit set), or still shows the finished
+// installation of an earlier run, would take the image as a cutting job.
+TEST_F(FirmwareUpgradeTest, AMachineThatRefusedUpdateModeIsSentNothing) {
+  reloadStatus = {{kReady, 0x10}};
+  EXPECT_EQ(Run(), UpgradeOutcome::kUpdateModeRefused);
+  ExpectTheWaitForUpdateModeGaveUp();
+}
+
+TEST_F(FirmwareUpgradeTest, AMachineStillShowingAnEarlierInstallationIsSentNothing) {
+  reloadStatus = {{Updating(6, 100), 0}};
+  EXPECT_EQ(Run(), UpgradeOutcome::kUpdateModeRefused);
+  ExpectTheWaitForUpdateModeGaveUp();
+}
+
+// The interface restarts in update mode: reads that fail meanwhile are asked again.
+TEST_F(FirmwareUpgradeTest, UnreadableStatusesWhileTheInterfaceRestartsAreWaitedFor) {
+  reloadStatus = {{kStatusNotRead, kStatusNotRead}, {kStatusNotRead, kStatusNotRead},
+                  {kWaiting, 0}};
+  EXPECT_EQ(Run(), UpgradeOutcome::kUpdated);
+  EXPECT_EQ(clock.sleeps, (std::vector<uint32_t>{3000, 500, 500, 1000, 1000, 1500}));
+  EXPECT_EQ(journal.back(), "box close");
+  EXPECT_EQ(EntriesStartingWith(journal, "output").size(), 1u);
+}
+
+// A file that vanished since it was chosen is found out before the machine is touched.
+TEST_F(FirmwareUpgradeTest, AFirmwareFileThatCannotBeOpenedLeavesMachineAndLibraryAlone) {
+  files.files.clear();
+  EXPECT_CALL(*oldWrapper, GetStatus(_, _)).Times(0);
+  EXPECT_CALL(*oldWrapper, EnterUpdateMode(_)).Times(0);
+  EXPECT_EQ(Run(), UpgradeOutcome::kNoFile);
+  EXPECT_EQ(journal,
+            (Journal{"log: Failed to update firmware: the firmware file could not be opened",
+                     std::string("file error: ") + kFirmwarePath}));
+  EXPECT_EQ(CurrentController(), oldWrapper);
 }
 
 }  // namespace

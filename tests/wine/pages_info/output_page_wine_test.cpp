@@ -122,7 +122,7 @@ TEST_F(OutputPageWine, InstallsAFirmwareFileAndReportsSuccess) {
 
 TEST_F(OutputPageWine, ARefusedImageFailsAndTheDeviceManagerConnectsAgain) {
   const std::string path = TemporaryFolder() + "hvx_bad.rfw";
-  ASSERT_TRUE(WriteFile(path, "BAD image"));
+  ASSERT_TRUE(WriteFile(path, "BADDELETE image"));  // fails in phase 10 while deleting
   Choose(IDC_OUTPUT_BROWSE_FIRMWARE, path);
 
   bool hostDisabled = false;
@@ -143,6 +143,46 @@ TEST_F(OutputPageWine, ARefusedImageFailsAndTheDeviceManagerConnectsAgain) {
   ASSERT_EQ(CurrentController()->GetStatus(&state, &handshake), 1);
   EXPECT_EQ(state & 0xF, 2u) << std::hex << state;
   EXPECT_EQ(state >> 28, 0u) << "the machine is still in update mode";
+}
+
+// The machine refuses update mode (the emulator's error fault): the image would reach it as an
+// ordinary cutting job, so after the reload nothing is sent and the engineer is told.
+TEST_F(OutputPageWine, AMachineThatRefusedUpdateModeIsSentNothing) {
+  const std::string path = TemporaryFolder() + "hvx_refused.rfw";
+  ASSERT_TRUE(WriteFile(path, "HVX40 FIRMWARE 0103"));
+  Choose(IDC_OUTPUT_BROWSE_FIRMWARE, path);
+  ASSERT_TRUE(emulator.Send("fault error on"));
+
+  bool hostDisabled = false;
+  EXPECT_EQ(Upgrade(&hostDisabled),
+            "Failed to enter updatemode\r\nRestart HVX-40 and try it again.");
+  EXPECT_TRUE(hostDisabled);
+  EXPECT_TRUE(IsWindowEnabled(host));
+  EXPECT_EQ(FindWindowA(nullptr, "Now Installing..."), nullptr) << "the box was left open";
+  EXPECT_FALSE(Journalled("W 0277").empty());
+  EXPECT_TRUE(Journalled("F ").empty()) << "the image was sent to a machine not in update mode";
+  EXPECT_EQ(emulator.Dump()["jobs"], "0");
+  EXPECT_EQ(LogText().find("Output File"), std::string::npos);
+  ASSERT_NE(CurrentController(), nullptr) << "the reloaded library stays in use";
+}
+
+// A file removed after it was chosen is found out before the machine is put into update mode.
+TEST_F(OutputPageWine, AFirmwareFileRemovedSinceItWasChosenLeavesTheMachineAlone) {
+  const std::string path = TemporaryFolder() + "hvx_vanished.rfw";
+  ASSERT_TRUE(WriteFile(path, "HVX40 FIRMWARE 0103"));
+  Choose(IDC_OUTPUT_BROWSE_FIRMWARE, path);
+  ASSERT_TRUE(DeleteFileA(path.c_str()));
+  CHVXController* before = CurrentController();
+
+  std::string told;
+  {
+    CWindowScript script({AnswerMessageBox(IDOK, &told)});
+    Click(*output, IDC_OUTPUT_UPGRADE);
+    ASSERT_EQ(script.Finish(), "");
+  }
+  EXPECT_EQ(told, path + " was not found.");
+  EXPECT_TRUE(Journalled("W 0277").empty()) << "the machine went into update mode";
+  EXPECT_EQ(CurrentController(), before) << "the library was reloaded";
 }
 
 TEST_F(OutputPageWine, TheInstallationBoxDisablesOnlyAnEnabledOwnerAndGivesItBack) {

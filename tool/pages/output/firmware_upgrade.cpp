@@ -1,5 +1,6 @@
 #include "firmware_upgrade.h"
 
+#include "../../ui/main/status_word.h"
 #include "../info/current_controller.h"
 #include "update_follow.h"
 
@@ -20,47 +21,66 @@ const char kStatusUnreadReason[] = "the machine status could not be read";
 const char kUpdateModeReason[] = "the machine did not enter update mode";
 const char kNotSentReason[] = "the firmware file could not be sent";
 const char kNotFinishedReason[] =
-    "the machine reported an update error or its status could not be read";
+    "the machine reported an update error, its status could not be read, or it stood still";
+const char kFileReason[] = "the firmware file could not be opened";
 
 const int kUpdateModeArgument = 0;
 const int kProgressBeforeSending = 10;
 
 }  // namespace
 
-bool CFirmwareUpgrade::Run(const std::string& firmwarePath) {
+UpgradeOutcome CFirmwareUpgrade::Run(const std::string& firmwarePath) {
   if (firmwarePath.empty()) {
     s_.boxes.Tell(kSelectFileText);
-    return false;
+    return UpgradeOutcome::kNoFile;
   }
-  if (!PrepareMachine()) return false;
+  if (!FileOpens(firmwarePath)) return UpgradeOutcome::kNoFile;
+  UpgradeOutcome refusal = UpgradeOutcome::kFailed;
+  if (!PrepareMachine(refusal)) return refusal;
+  return Install(firmwarePath);
+}
+
+UpgradeOutcome CFirmwareUpgrade::Install(const std::string& firmwarePath) {
   OpenBox();
   s_.reload.Reload();
+  if (!WaitForUpdateMode()) {
+    // Sent now, the image would reach a machine that is not waiting for it as a cutting job.
+    s_.log.AddLog(kFailedLog + std::string(kUpdateModeReason));
+    s_.box.Close();
+    s_.boxes.Tell(kUpdateModeFailedText);
+    return UpgradeOutcome::kUpdateModeRefused;
+  }
   s_.box.SetProgress(kProgressBeforeSending);
   s_.box.PumpMessages();
-  if (!sender_.SendDataFile(firmwarePath)) {
-    Fail(kNotSentReason);
-    return false;
-  }
+  if (!sender_.SendDataFile(firmwarePath)) return Fail(kNotSentReason);
   CUpdateFollower follower(s_.machine, s_.clock);
-  if (follower.Follow(s_.box) == UpdateResult::kUpdated) {
-    Succeed();
-    return true;
-  }
-  Fail(kNotFinishedReason);
+  return follower.Follow(s_.box) == UpdateResult::kUpdated ? Succeed()
+                                                            : Fail(kNotFinishedReason);
+}
+
+bool CFirmwareUpgrade::FileOpens(const std::string& path) {
+  std::vector<uint8_t> none;
+  bool longer = false;
+  const FileFault fault = s_.files.ReadPrefix(path, 0, none, longer);
+  if (fault == FileFault::kNone) return true;
+  s_.log.AddLog(kFailedLog + std::string(kFileReason));
+  s_.fileBoxes.ShowFileError(path, fault);
   return false;
 }
 
-bool CFirmwareUpgrade::PrepareMachine() {
+bool CFirmwareUpgrade::PrepareMachine(UpgradeOutcome& refusal) {
   MachineStatus status{};
   if (!s_.machine.ReadStatus(status)) {
     s_.log.AddLog(kFailedLog + std::string(kStatusUnreadReason));
     s_.boxes.Tell(kStatusFailedText);
+    refusal = UpgradeOutcome::kStatusUnread;
     return false;
   }
-  if (IsWaitingForImage(status.stateWord)) return true;
+  if (status_word::IsWaitingForImage(status.stateWord)) return true;
   if (!EnterUpdateMode()) {
     s_.log.AddLog(kFailedLog + std::string(kUpdateModeReason));
     s_.boxes.Tell(kUpdateModeFailedText);
+    refusal = UpgradeOutcome::kUpdateModeRefused;
     return false;
   }
   return true;
@@ -72,22 +92,36 @@ bool CFirmwareUpgrade::EnterUpdateMode() {
   });
 }
 
+bool CFirmwareUpgrade::WaitForUpdateMode() {
+  const uint32_t start = s_.clock.TickCount();
+  for (;;) {
+    MachineStatus status{};
+    if (s_.machine.ReadStatus(status) && status_word::IsWaitingForImage(status.stateWord)) {
+      return true;
+    }
+    if (ElapsedMs(start, s_.clock.TickCount()) >= kUpdateModeLimitMs) return false;
+    s_.clock.Sleep(kUpdateModePollMs);
+  }
+}
+
 void CFirmwareUpgrade::OpenBox() {
   s_.box.Open(kInstallWarningText);
   s_.box.SetProgress(0);
   s_.box.SetRange(0, 100);
 }
 
-void CFirmwareUpgrade::Succeed() {
+UpgradeOutcome CFirmwareUpgrade::Succeed() {
   s_.boxes.Inform(kSuccessText);
   s_.log.AddLog(kUpdatedLog);
   s_.box.Close();
+  return UpgradeOutcome::kUpdated;
 }
 
-void CFirmwareUpgrade::Fail(const char* reason) {
+UpgradeOutcome CFirmwareUpgrade::Fail(const char* reason) {
   s_.log.AddLog(kFailedLog + std::string(reason));
   s_.clock.Sleep(kFailurePauseMs);
   s_.boxes.Tell(kFailureText);
   s_.reload.Drop();
   s_.box.Close();
+  return UpgradeOutcome::kFailed;
 }

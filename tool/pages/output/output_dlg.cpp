@@ -66,7 +66,9 @@ void COutputDlg::OnUpgrade() {
   TakeFields();
   CHolderLibraryReload reload(PageClock(), LibraryReconnect());
   CInstallBoxWindow box(*this);
-  CFirmwareUpgrade upgrade(
-      UpgradeSeams{CurrentController, machine_, boxes_, log_, PageClock(), reload, box});
+  CWin32PageFiles files;
+  CWin32FileBoxes fileBoxes(*this);
+  CFirmwareUpgrade upgrade(UpgradeSeams{CurrentController, machine_, boxes_, log_, PageClock(),
+                                        reload, box, files, fileBoxes});
   upgrade.Run(paths_.FirmwarePath());
 }

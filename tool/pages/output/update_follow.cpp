@@ -1,34 +1,39 @@
 #include "update_follow.h"
 
-bool IsInUpdateMode(uint32_t stateWord) { return (stateWord >> 28) == 8; }
+#include "../../ui/main/status_word.h"
 
-int UpdatePhase(uint32_t stateWord) { return static_cast<int>((stateWord >> 24) & 0xFu); }
+namespace {
 
-int UpdateProgress(uint32_t stateWord) { return static_cast<int>((stateWord >> 16) & 0xFFu); }
+// The update marker, the phase and the progress: what moves while the machine installs.
+constexpr uint32_t kUpdateFieldsMask = 0xFFFF0000u;
 
-bool IsWaitingForImage(uint32_t stateWord) {
-  return IsInUpdateMode(stateWord) && UpdatePhase(stateWord) == 1;
-}
+}  // namespace
 
-bool IsUpdateError(uint32_t stateWord) {
-  const int phase = UpdatePhase(stateWord);
-  return IsInUpdateMode(stateWord) && phase >= 8 && phase <= 12;
-}
-
-// Ends by itself after 61 waits: a machine that neither finishes nor fails within that time is
-// left to finish on its own, and the engineer is asked to restart it either way.
 UpdateResult CUpdateFollower::Follow(IInstallBox& box) {
-  for (int polls = 0;; ++polls) {
+  seen_ = false;
+  for (;;) {
     MachineStatus status{};
     if (!machine_.ReadStatus(status)) return UpdateResult::kFailed;
-    const int progress = UpdateProgress(status.stateWord);
-    box.SetProgress(progress + kProgressOffset);
+    const uint32_t progress = status_word::UpdateProgress(status.stateWord);
+    box.SetProgress(static_cast<int>(progress) + kProgressOffset);
     if (progress >= kFinishedProgress) {
       clock_.Sleep(kFinishPauseMs);
       return UpdateResult::kUpdated;
     }
-    if (IsUpdateError(status.stateWord)) return UpdateResult::kFailed;
+    if (status_word::IsUpdateError(status.stateWord)) return UpdateResult::kFailed;
+    if (HasStalled(status.stateWord)) return UpdateResult::kFailed;
     clock_.Sleep(kPollMs);
-    if (polls >= kPollLimit) return UpdateResult::kUpdated;
   }
+}
+
+bool CUpdateFollower::HasStalled(uint32_t stateWord) {
+  const uint32_t fields = stateWord & kUpdateFieldsMask;
+  const uint32_t now = clock_.TickCount();
+  if (!seen_ || fields != lastFields_) {
+    seen_ = true;
+    lastFields_ = fields;
+    lastChangeMs_ = now;
+    return false;
+  }
+  return ElapsedMs(lastChangeMs_, now) >= kStallLimitMs;
 }

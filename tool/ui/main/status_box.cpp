@@ -36,6 +36,7 @@ const char* UpdatePhaseText(uint32_t phase) {
     case 6: return "UpdateMode: UpdateFinish";
     case 8: return "UpdateMode: Frim Error";
     case 9: return "UpdateMode: Data Error";
+    case 10: return "Error";
     case 11: return "UpdateMode: Write Error";
     case 12: return "UpdateMode: Verify Error";
     default: return nullptr;
@@ -44,19 +45,10 @@ const char* UpdatePhaseText(uint32_t phase) {
 
 }  // namespace
 
-bool IsOfflineState(uint32_t stateWord) {
-  switch (status_word::State(stateWord)) {
-    case 5: case 6: case 7: case 13: case 14: case 15:
-      return true;
-    default:
-      return false;
-  }
-}
-
 const char* StatusTextFor(uint32_t stateWord, uint32_t handshakeWord) {
   using namespace status_word;
   uint32_t state = State(stateWord);
-  if (IsOfflineState(stateWord)) return "Offline";
+  if (IsOffline(stateWord)) return "Offline";
   switch (state) {
     case 1: case 9: return "UnSetup";
     case 3: case 11: return "Busy";
@@ -115,7 +107,7 @@ void CStatusBox::ShowOffLine() {
 
 void CStatusBox::ApplyState(uint32_t stateWord, uint32_t handshakeWord, bool& connected) {
   if (const char* text = StatusTextFor(stateWord, handshakeWord)) m_texts.status = text;
-  if (IsOfflineState(stateWord)) connected = false;
+  if (status_word::IsOffline(stateWord)) connected = false;
   ApplyCover(stateWord);
 }
 

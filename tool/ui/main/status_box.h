@@ -51,6 +51,3 @@ std::string FormatFirmwareVersion(const std::string& text);
 
 // The text of a machine state, or null when the state keeps the previous text.
 const char* StatusTextFor(uint32_t stateWord, uint32_t handshakeWord);
-
-// Whether this state word means the machine is off line.
-bool IsOfflineState(uint32_t stateWord);
