@@ -35,7 +35,7 @@ TEST_F(LoadCheckTest, XAt50PercentParksDrivesOntoTheSensorParksAgainAndReportsSu
                               kSuccess}}));
 }
 
-TEST_F(LoadCheckTest, EachAxisHasItsOwnTravelCurrentAndSensorBitAndAStallFailsButIsLogged) {
+TEST_F(LoadCheckTest, EachAxisHasItsOwnTravelCurrentAndSensorBitAndAStallOrFailedReadFails) {
   struct Case { const char* axis; const char* current; int sensorBit; Journal moves; };
   const Case cases[] = {
       {"X", "70%", 0x1, {"MoveAxisX 203200 @1000 70%", "MoveAxisX -2500 @1000 70%"}},
@@ -58,6 +58,10 @@ TEST_F(LoadCheckTest, EachAxisHasItsOwnTravelCurrentAndSensorBitAndAStallFailsBu
                            " failed: the axis did not reach its limit sensor",
                        kFailure}))
         << c.axis;
+    journal.clear();
+    inputWord = -1;  // a failed read: every bit set, the sensor's among them
+    Run(c.axis, c.current);
+    EXPECT_EQ(journal.back(), kFailure) << c.axis << ": a failed read passed the check";
   }
 }
 

@@ -61,7 +61,7 @@ TEST(PageMachine, WithoutAWrapperEveryOperationFailsAsAnUnboundOneDoes) {
   EXPECT_FALSE(none.GetCurrentPosition(v));
   EXPECT_FALSE(none.MoveTo(v, 100));
   EXPECT_FALSE(none.MoveAxis(kAxisX, 0, 100, 50));
-  EXPECT_EQ(none.GetInputState(), 0);
+  EXPECT_EQ(none.GetInputState(), -1) << "no wrapper read nothing";
   EXPECT_FALSE(none.GetUserCompensation(x, y, z));
   EXPECT_FALSE(none.OutputFile("a", "output"));
   EXPECT_EQ(none.DeviceName(), "");

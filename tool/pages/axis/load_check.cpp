@@ -1,5 +1,6 @@
 #include "load_check.h"
 
+#include "../../ui/main/input_word.h"
 #include "../common/park_return.h"
 #include "axis_texts.h"
 #include "current_list.h"
@@ -17,9 +18,9 @@ struct AxisDrive {
 };
 
 const AxisDrive kDrives[] = {
-    {"X", kAxisX, 203200, -2500, 0x1},
-    {"Y", kAxisY, 0, 154900, 0x2},
-    {"Z", kAxisZ, -60500, 2500, 0x4},
+    {"X", kAxisX, 203200, -2500, input_word::kXLimitBit},
+    {"Y", kAxisY, 0, 154900, input_word::kYLimitBit},
+    {"Z", kAxisZ, -60500, 2500, input_word::kZLimitBit},
 };
 
 const AxisDrive* FindDrive(const std::string& axisText) {
@@ -69,7 +70,9 @@ bool CLoadCheck::DriveAxis(const std::string& axisText, int current, IProgressBo
   if (drive == nullptr) return true;
   if (!MoveAndWait(drive->axis, drive->firstTarget, current, box)) return false;
   if (!MoveAndWait(drive->axis, drive->sensorTarget, current, box)) return false;
-  passed = (machine_.GetInputState() & drive->sensorBit) != 0;
+  // A failed read sets every bit; it says nothing about the sensor, so the check fails.
+  const int input = machine_.GetInputState();
+  passed = input_word::WasRead(input) && (input & drive->sensorBit) != 0;
   return true;
 }
 

@@ -1,5 +1,6 @@
 #include "page_machine.h"
 
+#include "../../ui/main/input_word.h"
 #include "../../ui/main/job_readiness.h"
 #include "../../wrapper/hvx_controller.h"
 
@@ -45,7 +46,8 @@ bool CPageMachine::MoveAxis(int axis, int target, int speed, int currentPercent)
 }
 
 int CPageMachine::GetInputState() {
-  return WithController(source_, 0, [](CHVXController& c) { return c.GetInputState(); });
+  return WithController(source_, input_word::kReadFailed,
+                        [](CHVXController& c) { return c.GetInputState(); });
 }
 
 bool CPageMachine::StopMotion() {

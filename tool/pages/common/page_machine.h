@@ -27,7 +27,7 @@ class CPageMachine {
   bool MoveTo(const AxisVector& target, int speed);
   // A single-axis move of X, Y or Z (kAxisX..kAxisZ) with the motor current in percent.
   bool MoveAxis(int axis, int target, int speed, int currentPercent);
-  // The input word; -1 when the read fails, 0 without a bound library.
+  // The input word; -1 when the read fails or there is no wrapper, 0 from an unbound one.
   int GetInputState();
   bool StopMotion();
   bool SetSpindleSpeed(int rpm);

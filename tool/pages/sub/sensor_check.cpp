@@ -1,11 +1,12 @@
 #include "sensor_check.h"
 
+#include "../../ui/main/input_word.h"
 #include "../../ui/main/job_readiness.h"
+#include "../../ui/main/status_word.h"
 
 namespace {
 
-const int kLimitBits[3] = {0x1, 0x2, 0x4};
-const int kCoverClosedBit = 0x40;
+const int kLimitBits[3] = {input_word::kXLimitBit, input_word::kYLimitBit, input_word::kZLimitBit};
 
 // Each limit sensor sits 2.5 mm beyond the end of its axis's travel.
 const int kSensorTargets[3] = {-2500, 154900, 2500};
@@ -53,11 +54,13 @@ bool CSensorCheck::Tick() {
 
 void CSensorCheck::ReadSensors() {
   const int word = machine_.GetInputState();
+  // A failed read sets every bit: taken as levels it would count changes no sensor made.
+  if (!input_word::WasRead(word)) return;
   for (int axis = kSensorX; axis <= kSensorZ; ++axis) {
     const bool on = (word & kLimitBits[axis]) != 0;
     SeeLevel(axis, on ? 1 : 0, on ? "ON" : "---");
   }
-  const bool closed = (word & kCoverClosedBit) != 0;
+  const bool closed = (word & input_word::kCoverClosedBit) != 0;
   SeeLevel(kSensorCover, closed ? 0 : 1, closed ? "CLOSE" : "OPEN");
 }
 
@@ -100,8 +103,8 @@ bool CSensorCheck::PerformStep() {
 bool CSensorCheck::IsMachineIdle() {
   MachineStatus status{};
   if (!machine_.ReadStatus(status)) return false;
-  const uint32_t state = status.stateWord & 0xFu;
-  return (state == 2 || state == 10) && (status.stateWord & 0x800u) == 0;
+  const uint32_t state = status_word::State(status.stateWord);
+  return (state == 2 || state == 10) && !status_word::IsMoving(status.stateWord);
 }
 
 void CSensorCheck::ReportChecked() {
