@@ -1,27 +1,17 @@
 #include "machine_wait.h"
 
+#include "../../ui/main/status_word.h"
+
 const char kCancelledJobText[] = "Cancelled the job";
 
 namespace {
 
-const uint32_t kCoverOpenBit = 0x00020000u;
-const uint32_t kJobBlockedBit = 0x00000040u;
-const uint32_t kMotionBit = 0x00000800u;
-const uint32_t kExecutingBit = 0x00000020u;
-
-uint32_t State(const MachineStatus& status) { return status.stateWord & 0xFu; }
-
-bool IsOffline(const MachineStatus& status) {
-  switch (State(status)) {
-    case 5: case 6: case 7: case 13: case 14: case 15: return true;
-    default: return false;
-  }
-}
+using status_word::IsOffline;
 
 bool IsStillWorking(const MachineStatus& status) {
-  const uint32_t state = State(status);
-  return (status.handshakeWord & kExecutingBit) != 0 || (status.stateWord & kMotionBit) != 0 ||
-         state == 3 || state == 11;
+  const uint32_t state = status_word::State(status.stateWord);
+  return status_word::IsExecuting(status.handshakeWord) ||
+         status_word::IsMoving(status.stateWord) || state == 3 || state == 11;
 }
 
 }  // namespace
@@ -39,7 +29,7 @@ WaitResult CMachineWait::WaitForMachine(IProgressBox& box) {
     last = now;
     if (!Poll(box, kept, result)) return result;
   } while (IsStillWorking(kept));
-  if (!IsOffline(kept) && (kept.stateWord & kJobBlockedBit) != 0) {
+  if (!IsOffline(kept.stateWord) && status_word::IsJobBlocked(kept.stateWord)) {
     result = WaitResult::kStopped;
     if (lastBreak_ == RunBreak::kNone) lastBreak_ = RunBreak::kMachineError;
   }
@@ -48,13 +38,13 @@ WaitResult CMachineWait::WaitForMachine(IProgressBox& box) {
 
 bool CMachineWait::Poll(IProgressBox& box, MachineStatus& kept, WaitResult& result) {
   if (machine_.ReadStatus(kept)) {
-    if (IsOffline(kept)) {
+    if (IsOffline(kept.stateWord)) {
       result = WaitResult::kStopped;
       lastBreak_ = RunBreak::kOffline;
       return false;
     }
     // An open cover must not let the axes move on; the wait sees them come to rest.
-    if ((kept.stateWord & kCoverOpenBit) != 0) {
+    if (status_word::IsCoverOpen(kept.stateWord)) {
       machine_.StopMotion();
       result = WaitResult::kStopped;
       lastBreak_ = RunBreak::kCoverOpened;

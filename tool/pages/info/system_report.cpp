@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "../../ui/main/status_word.h"
 #include "current_controller.h"
 
 const char kReportFailedText[] = "Failed to get system report";
@@ -15,7 +16,7 @@ const char kOpenedReportText[] = "Opened report";
 
 // A machine in these states has not finished starting up, so its report may not be complete.
 bool IsInitializing(uint32_t stateWord) {
-  switch (stateWord & 0xFu) {
+  switch (status_word::State(stateWord)) {
     case 0: case 1: case 8: case 9: return true;
     default: return false;
   }

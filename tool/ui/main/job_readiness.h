@@ -5,13 +5,14 @@
 #include <cstdint>
 
 #include "../../../library/api/hvx40_types.h"
+#include "status_word.h"
 
 // Ready for a job: set up or ready (states 0, 1, 2, 8, 9, 10), not blocked for jobs and not
 // moving.
 inline bool IsReadyForJob(uint32_t stateWord) {
-  switch (stateWord & 0xFu) {
+  switch (status_word::State(stateWord)) {
     case 0: case 1: case 2: case 8: case 9: case 10:
-      return (stateWord & 0x00000840u) == 0;
+      return !status_word::IsJobBlocked(stateWord) && !status_word::IsMoving(stateWord);
     default:
       return false;
   }
