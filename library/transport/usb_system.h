@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "printer_queue.h"
 #include "transport.h"
 
 // How a wait for the per-device mutex ended. Only kAcquired means the lock is held: an
@@ -16,12 +17,6 @@ enum class MutexWait { kAcquired, kTimedOut, kAbandoned, kFailed };
 // How a ReadFile or WriteFile on the device ended. kPending only happens with an overlapped
 // record (the call returned FALSE with ERROR_IO_PENDING).
 enum class DeviceIo { kDone, kPending, kFailed };
-
-// One local printer queue as the spooler lists it (PRINTER_INFO_2).
-struct PrinterQueue {
-  std::string name;        // pPrinterName
-  std::string driverName;  // pDriverName; empty when the spooler gives none
-};
 
 // How listing the local printer queues ended.
 enum class QueueList {

@@ -20,7 +20,7 @@ bool CPrinterAccess::ListMachines(std::vector<std::string>& names) {
   std::vector<PrinterQueue> queues;
   if (!spooler_.LocalQueues(queues)) return false;
   for (const PrinterQueue& queue : queues) {
-    if (IsMachineDriver(queue.driverName)) names.push_back(queue.printerName);
+    if (IsMachineDriver(queue.driverName)) names.push_back(queue.name);
   }
   return true;
 }

@@ -6,12 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "../../library/transport/printer_queue.h"
 #include "../wrapper/hvx_controller.h"
-
-struct PrinterQueue {
-  std::string printerName;
-  std::string driverName;
-};
 
 // The print spooler's local queues; the Win32 adapter asks EnumPrintersA at level 2.
 class CPrinterSpooler {
