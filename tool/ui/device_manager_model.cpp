@@ -37,6 +37,21 @@ void CDeviceManagerModel::Refresh() {
   list_.DeleteAllRows();
   Fill();
   ProbeAllRows();
+  if (connected_) Reconnect();
+}
+
+void CDeviceManagerModel::Reconnect() {
+  connected_ = false;
+  CHVXController* controller = CurrentController();
+  if (controller == nullptr) return;
+  for (int row = 0; row < list_.RowCount(); ++row) {
+    if (list_.RowName(row) != connectedName_) continue;
+    if (access_.Open(*controller, connectedName_)) {
+      list_.SetCell(row, kColumnStatus, kDeviceConnected);
+      connected_ = true;
+    }
+    return;
+  }
 }
 
 bool CDeviceManagerModel::Probe(const std::string& name) {
@@ -77,8 +92,8 @@ void CDeviceManagerModel::ProbeAllRows() {
   }
 }
 
-// Connected never falls back to false during one run: a later failed Connect, or the
-// disconnect that starts every Connect, leaves the first success standing.
+// Every Connect starts by ending the connection, so connected says whether this one succeeded:
+// the caller logs "Connected" only for a machine the library really holds.
 void CDeviceManagerModel::Connect() {
   int mark = list_.SelectionMark();
   if (mark < 0) {
@@ -88,6 +103,8 @@ void CDeviceManagerModel::Connect() {
   CHVXController* controller = CurrentController();
   if (controller == nullptr) return;
   controller->Disconnect();
+  connected_ = false;
+  connectedName_.clear();
   ProbeAllRows();
   const std::string marked = list_.RowName(mark);
   for (const std::string& name : names_) {
@@ -95,6 +112,7 @@ void CDeviceManagerModel::Connect() {
     if (access_.Open(*controller, name)) {
       list_.SetCell(mark, kColumnStatus, kDeviceConnected);
       connected_ = true;
+      connectedName_ = name;
     }
     return;
   }

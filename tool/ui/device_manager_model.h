@@ -54,12 +54,17 @@ class CDeviceManagerModel {
   void Fill();
   void ProbeAllRows();
   bool Probe(const std::string& name);
+  // Opens the queue that was connected before the probes ended its connection; connected tells
+  // the caller whether that worked.
+  void Reconnect();
 
   CDeviceAccess& access_;
   CDeviceListView& list_;
   CUserNotice& notice_;
   bool autoConnect_;
+  // True only while the library holds the connection to connectedName_.
   bool connected_ = false;
+  std::string connectedName_;
   int count_ = 0;
   std::vector<std::string> names_;
   std::vector<std::string> statuses_;

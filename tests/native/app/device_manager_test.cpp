@@ -176,22 +176,39 @@ TEST_F(DeviceManager, DriverNameIsComparedIgnoringCase) {
   EXPECT_EQ(std::vector<std::string>{"Upper"}, model.names());
 }
 
-TEST_F(DeviceManager, ConnectedStaysTrueAfterLaterFailuresAndRefresh) {
+// The caller logs "Connected" from the flag, so it must say whether the library holds the
+// connection when the dialog ends.
+TEST_F(DeviceManager, RefreshReconnectsTheConnectedQueueAndAFailedConnectReportsNotConnected) {
   AddQueue("Only", true);
+  AddQueue("Other", true);
   auto model = Model(false);
   model.Initialise();
+  model.Connect();  // the top row: "Only"
+  ASSERT_TRUE(model.connected());
+  calls.clear();
+  model.Refresh();
+  EXPECT_EQ("Connect Only", calls.back()) << "the probes ended the connection; it is opened again";
+  EXPECT_TRUE(model.connected());
+  EXPECT_EQ("Connected", list.rows[0][kColumnStatus]);
+  EXPECT_EQ("ready", list.rows[1][kColumnStatus]);
+  EXPECT_EQ(1, created) << "refresh keeps the wrapper";
+
+  reachable["Only"] = false;
+  model.Refresh();
+  EXPECT_FALSE(model.connected()) << "the machine went away during the refresh";
+  EXPECT_EQ("offline", list.rows[0][kColumnStatus]);
+  EXPECT_FALSE(model.ConfirmOk());
+
+  reachable["Only"] = true;
   model.Connect();
   ASSERT_TRUE(model.connected());
   reachable["Only"] = false;
   model.Connect();
-  EXPECT_TRUE(model.connected()) << "a failed Connect leaves the first success standing";
+  EXPECT_FALSE(model.connected()) << "the failed Connect began by ending the first connection";
   EXPECT_EQ("offline", list.rows[0][kColumnStatus]) << "a failed Connect shows nothing more";
-  reachable["Only"] = true;
-  calls.clear();
   model.Refresh();
-  EXPECT_EQ("Disconnect", calls.back()) << "refresh ends the connection by probing";
-  EXPECT_TRUE(model.connected());
-  EXPECT_EQ(1, created) << "refresh keeps the wrapper";
+  EXPECT_FALSE(model.connected());
+  EXPECT_NE("Connect Only", calls.back()) << "nothing to reconnect after a failed Connect";
 }
 
 TEST_F(DeviceManager, EachOpeningReplacesTheWrapper) {
