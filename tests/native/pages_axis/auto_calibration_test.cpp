@@ -87,13 +87,16 @@ TEST_F(AutoCalibrationTest, OpeningShowsTheStoredValuesAsLengthsZeroesThemAndClo
   EXPECT_EQ(journal, (Journal{"SetUserCompensation 0,0,0", "SetUserCompensation -2000,1500,300"}));
 }
 
-TEST_F(AutoCalibrationTest, AFailedReadKeepsTheLengthsAndClosingWritesZeros) {
+// Zeroed and then restored as 0,0,0, a calibration never read would be lost for good.
+TEST_F(AutoCalibrationTest, AFailedOpeningReadIsToldAndLeavesTheMachinesCompensationAlone) {
   EXPECT_CALL(fake, GetUserCompensation(_, _, _))
       .WillOnce(DoAll(SetArgPointee<0>(4000), Return(false)));
-  calibration.Open(lengths);
+  EXPECT_CALL(fake, SetUserCompensation(_, _, _)).Times(0);
+  EXPECT_FALSE(calibration.Open(lengths));
   EXPECT_DOUBLE_EQ(lengths.x, 100.0);
+  EXPECT_FALSE(calibration.Set(CalibrationLengths{99.8, 100.1}, true));
   calibration.Close();
-  EXPECT_EQ(journal.back(), "SetUserCompensation 0,0,0");
+  EXPECT_EQ(journal, Journal{"tell: Failed to get user value"});
 }
 
 TEST_F(AutoCalibrationTest, SetStoresTheMeasuredLengthsWithTheZReadAtOpening) {
@@ -101,22 +104,29 @@ TEST_F(AutoCalibrationTest, SetStoresTheMeasuredLengthsWithTheZReadAtOpening) {
   calibration.Open(lengths);
   EXPECT_TRUE(calibration.Set(CalibrationLengths{99.8, 100.1}, true));
   EXPECT_EQ(Journal(journal.end() - 2, journal.end()),
-            (Journal{"SetUserCompensation -2000,999,300", "log: Set user value"}));
+            (Journal{"SetUserCompensation -2000,1000,300", "log: Set user value"}));
   // Closing after a Set whose closing was refused writes the values of that Set.
   calibration.Close();
-  EXPECT_EQ(journal.back(), "SetUserCompensation -2000,999,300");
+  EXPECT_EQ(journal.back(), "SetUserCompensation -2000,1000,300");
 }
 
-TEST_F(AutoCalibrationTest, ARefusedEntryIsNotSentAndAFailedSetIsLogged) {
+// A failed Set must not leave the machine cutting at zero compensation: the values of opening
+// go back as Close puts them, and stay the values a later Close restores.
+TEST_F(AutoCalibrationTest, ARefusedEntryIsNotSentAndAFailedSetRestoresTheOpeningValues) {
   StoredCompensation(100, 200, 300);
   calibration.Open(lengths);
   EXPECT_FALSE(calibration.Set(CalibrationLengths{101.0, 100.0}, false));
   EXPECT_EQ(journal.back(), "SetUserCompensation 0,0,0");
   calibration.Close();
   EXPECT_EQ(journal.back(), "SetUserCompensation 100,200,300");
-  ON_CALL(fake, SetUserCompensation(_, _, _)).WillByDefault(Return(0));
-  EXPECT_TRUE(calibration.Set(CalibrationLengths{}, true));
-  EXPECT_EQ(journal.back(), "log: Failed to set user value");
+  journal.clear();
+  ON_CALL(fake, SetUserCompensation(-2000, 0, 300)).WillByDefault(Return(0));
+  EXPECT_TRUE(calibration.Set(CalibrationLengths{99.8, 100.0}, true)) << "the box closes";
+  EXPECT_EQ(journal, (Journal{"log: Failed to set user value", "tell: Failed to set user value",
+                              "SetUserCompensation 100,200,300"}));
+  EXPECT_EQ(calibration.SavedX(), 100);
+  calibration.Close();
+  EXPECT_EQ(journal.back(), "SetUserCompensation 100,200,300");
 }
 
 TEST_F(AutoCalibrationTest, OutputWritesTheProgramToTheTemporaryFileAndSendsItAsOutput) {

@@ -1,5 +1,8 @@
 #include "page_fixture.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "../../../tool/pages/common/compensation_percent.h"
 #include "../../../tool/pages/sub/manual_compensation.h"
 
@@ -15,9 +18,16 @@ class ManualCompensationTest : public PageFixture {
   CManualCompensation manual{machine, log};
 };
 
-TEST(CompensationPercent, ConvertsInDoubleAndTruncatesTowardZero) {
-  EXPECT_EQ(PpmFromPercent(100.1), 999);
-  EXPECT_EQ(PpmFromPercent(99.9), -999);
+// What the engineer types is a decimal; its double is a hair off, and the product with it.
+TEST(CompensationPercent, EveryTypedPercentageStoresItsExactPpm) {
+  for (int ppm = -5000; ppm <= 5000; ++ppm) {
+    const int percentInPpm = 1000000 + ppm;  // one ppm is 0.0001 %
+    char typed[16];
+    std::snprintf(typed, sizeof typed, "%d.%04d", percentInPpm / 10000, percentInPpm % 10000);
+    ASSERT_EQ(PpmFromPercent(std::strtod(typed, nullptr)), ppm) << typed;
+  }
+  EXPECT_EQ(PpmFromPercent(100.1), 1000);
+  EXPECT_EQ(PpmFromPercent(99.9), -1000);
   EXPECT_EQ(PpmFromPercent(100.5), 5000);
   EXPECT_EQ(PpmFromPercent(100.0), 0);
   EXPECT_EQ(PpmFromPercent(99.8), -2000);
@@ -66,8 +76,8 @@ TEST_F(ManualCompensationTest, ARefreshAfterTheCalibrationBoxShowsWhatTheMachine
   EXPECT_TRUE(journal.empty()) << "a refresh is no action of the engineer's";
 }
 
-TEST_F(ManualCompensationTest, SetSendsTheTruncatedValuesInXYZOrderAndLogs) {
-  EXPECT_CALL(fake, SetUserCompensation(999, -999, -5000)).WillOnce(Return(1));
+TEST_F(ManualCompensationTest, SetSendsTheTypedValuesInXYZOrderAndLogs) {
+  EXPECT_CALL(fake, SetUserCompensation(1000, -1000, -5000)).WillOnce(Return(1));
   EXPECT_TRUE(manual.Set(CompensationPercents{100.1, 99.9, 99.5}, true));
   EXPECT_EQ(journal, Journal{"log: Set user compensation"});
 }

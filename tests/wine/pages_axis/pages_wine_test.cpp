@@ -211,14 +211,57 @@ TEST_F(SubPageTest, ManualSetWritesTheEnteredPercentages) {
   SetWindowTextA(sub->Item(IDC_SUB_X_PERCENT), "100.1");
   SetWindowTextA(sub->Item(IDC_SUB_Y_PERCENT), "99.9");
   Click(*sub, IDC_SUB_SET);
-  EXPECT_EQ(Dumped("user_compensation"), "999,-999,0");
+  EXPECT_EQ(Dumped("user_compensation"), "1000,-1000,0") << "the typed decimals, not a ppm less";
   Screenshot(sub->Handle(), "sub_page_manual");
   // An entry outside the range is refused and not sent.
   SetWindowTextA(sub->Item(IDC_SUB_X_PERCENT), "99.4");
   CPageRobot robot;
   Click(*sub, IDC_SUB_SET);
   EXPECT_THAT(robot.BoxTexts(), ElementsAre("Please enter a number between 99.5 and 100.5."));
-  EXPECT_EQ(Dumped("user_compensation"), "999,-999,0");
+  EXPECT_EQ(Dumped("user_compensation"), "1000,-1000,0");
+}
+
+// The calibration box must not zero, and then restore as zero, values it never read.
+TEST_F(SubPageTest, ACalibrationBoxThatCannotReadTheCompensationLeavesItAlone) {
+  SendMessageA(sub->Item(IDC_SUB_MANUAL), BM_CLICK, 0, 0);
+  SetWindowTextA(sub->Item(IDC_SUB_X_PERCENT), "100.2");
+  Click(*sub, IDC_SUB_SET);
+  ASSERT_EQ(Dumped("user_compensation"), "2000,0,0");
+  SendMessageA(sub->Item(IDC_SUB_AUTO), BM_CLICK, 0, 0);
+  ASSERT_TRUE(emulator.Send("fault shortreply on"));
+  std::atomic<bool> boxShown{false};
+  CPageRobot robot([&](DWORD ui) {
+    if (FindBox(ui, "Calibration") != nullptr) boxShown = true;
+  });
+  Click(*sub, IDC_SUB_CALIB_START);
+  EXPECT_THAT(robot.BoxTexts(), ElementsAre("Failed to get user value"));
+  EXPECT_FALSE(boxShown) << "the calibration box opened without the machine's values";
+  EXPECT_EQ(Dumped("user_compensation"), "2000,0,0");
+}
+
+// A refused Set closes the box with the values of opening back in force, not at zero.
+TEST_F(SubPageTest, ACalibrationSetTheMachineRefusesRestoresTheValuesOfOpening) {
+  SendMessageA(sub->Item(IDC_SUB_MANUAL), BM_CLICK, 0, 0);
+  SetWindowTextA(sub->Item(IDC_SUB_Y_PERCENT), "99.7");
+  Click(*sub, IDC_SUB_SET);
+  ASSERT_EQ(Dumped("user_compensation"), "0,-3000,0");
+  SendMessageA(sub->Item(IDC_SUB_AUTO), BM_CLICK, 0, 0);
+  std::atomic<bool> setPressed{false};
+  CPageRobot robot([&](DWORD ui) {
+    HWND box = FindBox(ui, "Calibration");
+    if (box == nullptr || setPressed) return;
+    Screenshot(box, "calibration_box_opened");
+    emulator.Send("fault error on");  // the next command, the Set, is refused
+    SendMessageA(GetDlgItem(box, IDC_CALIB_X_LENGTH), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>("99.8"));
+    ClickButton(box, IDC_CALIB_SET);
+    setPressed = true;
+  });
+  Click(*sub, IDC_SUB_CALIB_START);
+  ASSERT_TRUE(setPressed);
+  EXPECT_THAT(robot.BoxTexts(), ElementsAre("Failed to set user value"));
+  EXPECT_EQ(Dumped("user_compensation"), "0,-3000,0");
+  EXPECT_THAT(panel.shown, HasSubstr("Failed to set user value\r\n"));
 }
 
 }  // namespace

@@ -20,7 +20,12 @@ CAutoCalibDlg::CAutoCalibDlg(CLogWindow* log)
 
 bool CAutoCalibDlg::OnInit() {
   CDialog::OnInit();
-  calibration_.Open(lengths_);
+  if (!calibration_.Open(lengths_)) {
+    // Without the machine's values there is nothing to restore, and a test cut would be made
+    // with the compensation in force: the box goes as it came.
+    EndDialog(IDCANCEL);
+    return true;
+  }
   UpdateData(false);
   return true;
 }

@@ -5,17 +5,23 @@
 
 const char kCutReadyQuestion[] = "a tool and workpiece are readyfor cutting?";
 const char kCutDataFileName[] = "cutdata.prn";
+const char kGetUserValueFailedText[] = "Failed to get user value";
+const char kSetUserValueFailedText[] = "Failed to set user value";
 
-void CAutoCalibration::Open(CalibrationLengths& lengths) {
+bool CAutoCalibration::Open(CalibrationLengths& lengths) {
   int x = 0, y = 0, z = 0;
-  if (machine_.GetUserCompensation(x, y, z)) {
-    savedX_ = x;
-    savedY_ = y;
-    savedZ_ = z;
-    lengths.x = PercentFromPpm(x);
-    lengths.y = PercentFromPpm(y);
+  read_ = machine_.GetUserCompensation(x, y, z);
+  if (!read_) {
+    boxes_.Tell(kGetUserValueFailedText);
+    return false;
   }
+  savedX_ = x;
+  savedY_ = y;
+  savedZ_ = z;
+  lengths.x = PercentFromPpm(x);
+  lengths.y = PercentFromPpm(y);
   machine_.SetUserCompensation(0, 0, 0);
+  return true;
 }
 
 void CAutoCalibration::Output(int resourceId) {
@@ -48,14 +54,21 @@ bool CAutoCalibration::OutputCutData(int resourceId) {
 }
 
 bool CAutoCalibration::Set(const CalibrationLengths& lengths, bool entryAccepted) {
-  if (!entryAccepted) return false;
-  savedX_ = PpmFromPercent(lengths.x);
-  savedY_ = PpmFromPercent(lengths.y);
-  if (machine_.SetUserCompensation(savedX_, savedY_, savedZ_))
+  if (!entryAccepted || !read_) return false;
+  const int32_t x = PpmFromPercent(lengths.x);
+  const int32_t y = PpmFromPercent(lengths.y);
+  if (machine_.SetUserCompensation(x, y, savedZ_)) {
+    savedX_ = x;
+    savedY_ = y;
     log_.AddLog("Set user value");
-  else
-    log_.AddLog("Failed to set user value");
+    return true;
+  }
+  log_.AddLog(kSetUserValueFailedText);
+  boxes_.Tell(kSetUserValueFailedText);
+  Close();
   return true;
 }
 
-void CAutoCalibration::Close() { machine_.SetUserCompensation(savedX_, savedY_, savedZ_); }
+void CAutoCalibration::Close() {
+  if (read_) machine_.SetUserCompensation(savedX_, savedY_, savedZ_);
+}

@@ -1,6 +1,7 @@
 // The test-cut calibration: while the box is open the machine's user compensation is zero, so
 // the test cuts are made uncorrected; Set stores the measured lengths as the new X and Y values
-// (Z is kept), Close puts back the values in force when the box opened.
+// (Z is kept), Close puts back the values in force when the box opened. The machine's values are
+// zeroed and written back only when they were read: a value never read is never written.
 #pragma once
 
 #include <cstdint>
@@ -35,14 +36,18 @@ class CAutoCalibration {
       : machine_(machine), boxes_(boxes), log_(log), files_(files), notice_(notice),
         cutData_(cutData) {}
 
-  // The box opens: remembers the machine's compensation, shows it as lengths, zeroes it.
-  void Open(CalibrationLengths& lengths);
+  // The box opens: remembers the machine's compensation, shows it as lengths, zeroes it. False
+  // when it could not be read: the engineer is told, the machine's compensation is left as it
+  // is, and the box is to close at once.
+  bool Open(CalibrationLengths& lengths);
   // Output X (kCutX) or Output Y (kCutY), after the readiness question.
   void Output(int resourceId);
   // Writes the program to "cutdata.prn" in the temporary folder and sends it as job "output".
   bool OutputCutData(int resourceId);
   // Stores the lengths unless the field validation refused them (values the engineer was just
-  // told are invalid are not sent). True when they were sent, whatever the machine answered.
+  // told are invalid are not sent). True when the box is to close: the machine took them, or it
+  // refused them and the values of opening were put back as Close does (the engineer told), so
+  // that the next cut is not made with the compensation still at zero.
   bool Set(const CalibrationLengths& lengths, bool entryAccepted);
   // The box closes without a Set: the values of opening (or of the last Set) go back.
   void Close();
@@ -61,7 +66,11 @@ class CAutoCalibration {
   int32_t savedX_ = 0;
   int32_t savedY_ = 0;
   int32_t savedZ_ = 0;
+  // The saved values are the machine's own, read at opening.
+  bool read_ = false;
 };
 
 extern const char kCutReadyQuestion[];  // "a tool and workpiece are readyfor cutting?"
 extern const char kCutDataFileName[];   // "cutdata.prn"
+extern const char kGetUserValueFailedText[];  // "Failed to get user value"
+extern const char kSetUserValueFailedText[];  // "Failed to set user value"

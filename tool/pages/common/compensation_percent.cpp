@@ -11,5 +11,5 @@ int32_t PpmFromPercent(double percent) {
   // A conversion of a double outside the range of the integer is undefined; hold it instead.
   if (ppm >= 2147483647.0) return std::numeric_limits<int32_t>::max();
   if (ppm <= -2147483648.0) return std::numeric_limits<int32_t>::min();
-  return static_cast<int32_t>(ppm);
+  return static_cast<int32_t>(std::lround(ppm));
 }

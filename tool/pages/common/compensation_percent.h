@@ -6,6 +6,7 @@
 
 double PercentFromPpm(int32_t ppm);
 
-// (percent - 100) x 10000 in double, truncated toward zero: 100.1 gives 999, since the product
-// is 999.99999999994. Values beyond the 32-bit range are held at its ends.
+// (percent - 100) x 10000, rounded to the nearest ppm: a typed 100.1 is held as
+// 100.099999999999994 and its product is 999.99999999994, which must still store 1000. Values
+// beyond the 32-bit range are held at its ends.
 int32_t PpmFromPercent(double percent);
