@@ -36,25 +36,36 @@ TEST_F(ParameterTransferTest, GetSavesTheDeliveredBytesUnchanged) {
   EXPECT_EQ(files.files["C:\\p\\machine.prm"], area);
   EXPECT_EQ(windows.lastFilter, "all *.*|*.*||");
   EXPECT_EQ(windows.lastDefaultExtension, "");
-  EXPECT_EQ(journal, (Journal{"save box", "write C:\\p\\machine.prm 0", "cursor: wait",
-                              "write C:\\p\\machine.prm 2048", "log: Saved Parameter",
-                              "log: File written: C:\\p\\machine.prm", "cursor: back"}));
+  EXPECT_EQ(journal, (Journal{"save box", "cursor: wait", "write C:\\p\\machine.prm 2048",
+                              "log: Saved Parameter", "log: File written: C:\\p\\machine.prm",
+                              "cursor: back"}));
 }
 
-TEST_F(ParameterTransferTest, GetStopsBeforeTheMachineWithoutAFileAndAFailureLeavesItEmpty) {
-  EXPECT_CALL(fake, GetParameters(_, _)).WillOnce(Return(-1));  // only for the last Get
-  EXPECT_FALSE(transfer.Get());
+// The chosen file may be the only backup of the machine's parameters: it is written only with
+// the machine's area in hand.
+TEST_F(ParameterTransferTest, GetWritesTheFileOnlyOnceTheMachineDeliveredTheArea) {
+  EXPECT_CALL(fake, GetParameters(_, _))
+      .WillOnce(DeliverArea(Pattern(16)))
+      .WillOnce(Return(-1))
+      .WillOnce(Return(0));
+  EXPECT_FALSE(transfer.Get());  // cancelled: the machine is not asked
   windows.chosenPath = "Z:\\ro.prm";
   files.failing.push_back("Z:\\ro.prm");
   EXPECT_FALSE(transfer.Get());
-  EXPECT_EQ(journal, (Journal{"save box", "save box", "file error: Z:\\ro.prm"}));
+  EXPECT_EQ(journal, (Journal{"save box", "save box", "cursor: wait",
+                              "log: File not written: Z:\\ro.prm", "file error: Z:\\ro.prm",
+                              "cursor: back"}));
 
   windows.chosenPath = "p.prm";
   files.files["p.prm"] = Pattern(10);
   EXPECT_FALSE(transfer.Get());
-  EXPECT_TRUE(files.files["p.prm"].empty());
+  EXPECT_FALSE(transfer.Get());
+  EXPECT_EQ(files.files["p.prm"], Pattern(10)) << "a failed fetch touched the earlier backup";
+  EXPECT_TRUE(EntriesStartingWith(journal, "write").empty());
   EXPECT_EQ(EntriesStartingWith(journal, "log"),
-            (Journal{"log: Failed to get the parameter", "log: File left empty: p.prm"}));
+            (Journal{"log: File not written: Z:\\ro.prm", "log: Failed to get the parameter",
+                     "log: File not written: p.prm", "log: Failed to get the parameter",
+                     "log: File not written: p.prm"}));
 }
 
 TEST_F(ParameterTransferTest, PutSendsTheFileAndThenTellsAboutTheRestart) {

@@ -4,8 +4,8 @@
 
 #include <string>
 
-enum class FileAct { kRead, kWritten, kLeftEmpty, kNotWritten, kSent, kNotSent };
+enum class FileAct { kRead, kWritten, kNotWritten, kSent, kNotSent };
 
-// "File read: C:\a.bin", "File written: ...", "File left empty: ...", "File not written: ...",
+// "File read: C:\a.bin", "File written: ...", "File not written: ...",
 // "File sent: ...", "File not sent: ...".
 std::string FileLogLine(FileAct act, const std::string& path);

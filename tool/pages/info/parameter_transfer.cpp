@@ -27,16 +27,11 @@ class CBusyScope {
 
 }  // namespace
 
-// The file is created before the machine is asked, so that an unwritable path is reported
-// before the transfer; when the machine then delivers nothing the file stays empty.
+// The chosen file may be an earlier backup: it is written only once the machine has delivered
+// the area, so a failed fetch leaves it exactly as it was.
 bool CParameterTransfer::Get() {
   std::string path;
   if (!fileBoxes_.AskSavePath(kParameterFilter, "", path)) return false;
-  FileFault fault = files_.Write(path, nullptr, 0);
-  if (fault != FileFault::kNone) {
-    fileBoxes_.ShowFileError(path, fault);
-    return false;
-  }
   CBusyScope busy(cursor_);
   std::vector<uint8_t> area(kAreaLimit);
   const int count = OnCurrentController(source_, 0, [&](CHVXController& c) {
@@ -44,10 +39,10 @@ bool CParameterTransfer::Get() {
   });
   if (count <= 0 || count > kAreaLimit) {
     log_.AddLog(kGetFailedText);
-    log_.AddLog(FileLogLine(FileAct::kLeftEmpty, path));
+    log_.AddLog(FileLogLine(FileAct::kNotWritten, path));
     return false;
   }
-  fault = files_.Write(path, area.data(), static_cast<size_t>(count));
+  const FileFault fault = files_.Write(path, area.data(), static_cast<size_t>(count));
   if (fault != FileFault::kNone) {
     log_.AddLog(FileLogLine(FileAct::kNotWritten, path));
     fileBoxes_.ShowFileError(path, fault);
