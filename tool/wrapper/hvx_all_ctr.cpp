@@ -14,6 +14,22 @@ struct BindFailure {
   DllInitError reason;
 };
 
+// The library file is shared by every copy of the tool that runs: once this copy has freed it,
+// a file that cannot be deleted is still loaded by another copy (Windows refuses the delete of a
+// mapped image as access denied, of an open file as a sharing violation), which deletes it when
+// it ends. Nothing is wrong then, so the engineer is not told.
+bool IsLibraryRemovalFault(FileFault fault) {
+  switch (fault) {
+    case FileFault::kNone:
+    case FileFault::kNotFound:
+    case FileFault::kAccessDenied:
+    case FileFault::kSharingViolation:
+      return false;
+    default:
+      return true;
+  }
+}
+
 }  // namespace
 
 CHVXAllCtr::CHVXAllCtr(CToolPlatform& platform) : platform_(platform) {
@@ -114,9 +130,7 @@ void CHVXAllCtr::Unload() {
   if (module_ != nullptr) platform_.loader.Free(module_);
   if (ownsLibraryFile_ && !libraryPath_.empty()) {
     FileFault fault = platform_.files.Remove(libraryPath_);
-    if (fault != FileFault::kNone && fault != FileFault::kNotFound) {
-      platform_.notice.FileError(libraryPath_, fault);
-    }
+    if (IsLibraryRemovalFault(fault)) platform_.notice.FileError(libraryPath_, fault);
   }
   // Cleared whatever happened above, so that no pointer into the freed library survives.
   ClearFields();
@@ -135,10 +149,9 @@ bool CHVXAllCtr::OutputBuffer(const void* data, int length, const char* jobName)
   }
   const char* pathText = path.c_str();
   bool sent = control_->OutputFile(&pathText, jobName);
+  // The job is with the machine once sent: a clean-up that failed is shown on its own, and must
+  // not read as a failed send, which a caller would repeat and the machine cut twice.
   fault = platform_.files.Remove(path);
-  if (fault != FileFault::kNone) {
-    platform_.notice.FileError(path, fault);
-    return false;
-  }
+  if (fault != FileFault::kNone) platform_.notice.FileError(path, fault);
   return sent;
 }

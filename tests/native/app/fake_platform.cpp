@@ -53,6 +53,8 @@ FileFault TestFileStore::WriteAll(const std::string& path, const void* data, siz
 
 FileFault TestFileStore::Remove(const std::string& path) {
   if (lockedPaths.count(path)) return FileFault::kSharingViolation;
+  const auto fault = removeFaults.find(path);
+  if (fault != removeFaults.end()) return fault->second;
   std::error_code error;
   return fs::remove(HostPath(path), error) ? FileFault::kNone : FileFault::kNotFound;
 }

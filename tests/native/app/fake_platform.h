@@ -35,6 +35,7 @@ class TestFileStore : public CFileStore {
 
   bool noTempFolder = false;
   std::set<std::string> lockedPaths;  // writes and removals of these fail as if in use
+  std::map<std::string, FileFault> removeFaults;  // removals of these fail so, writes succeed
   std::vector<std::string> renames;   // "from -> to" of every rename that happened
 
  private:
