@@ -3,6 +3,7 @@
 namespace {
 
 const DWORD kAllRights = 0x001FFFFF;
+const DWORD kInheritToAll = OBJECT_INHERIT_ACE | CONTAINER_INHERIT_ACE;
 
 }  // namespace
 
@@ -34,8 +35,13 @@ int CSecurityAttr::Build(SECURITY_ATTRIBUTES** attributes) {
     FreeParts();
     return 0;
   }
-  // Without the entry the folder is merely less shared; creating it is still worth it.
-  AddAccessAllowedAce(acl_, ACL_REVISION, kAllRights, sid_);
+  // Files and folders created inside take the entry over, so that a log file one account created
+  // stays writable for the next. Without the entry the list would be empty and nobody could
+  // write into the folder: then no folder is made with it at all.
+  if (!AddAccessAllowedAceEx(acl_, ACL_REVISION, kInheritToAll, kAllRights, sid_)) {
+    FreeParts();
+    return 0;
+  }
   descriptor_ = HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, SECURITY_DESCRIPTOR_MIN_LENGTH);
   if (descriptor_ == nullptr ||
       !InitializeSecurityDescriptor(descriptor_, SECURITY_DESCRIPTOR_REVISION) ||

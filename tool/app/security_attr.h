@@ -1,5 +1,6 @@
-// Security attributes that give the group of all users full access, so that a data folder
-// created by one engineer's account stays writable for every other account of the computer.
+// Security attributes that give the group of all users full access, inherited by every file and
+// folder created inside, so that a data folder and the log files one engineer's account created
+// stay writable for every other account of the computer.
 #pragma once
 
 #include <windows.h>
@@ -11,7 +12,7 @@ class CSecurityAttr {
   CSecurityAttr(const CSecurityAttr&) = delete;
   CSecurityAttr& operator=(const CSecurityAttr&) = delete;
 
-  // Gives out the record, or null and 0 when it cannot be built.
+  // Gives out the record, or null and 0 when it cannot be built whole (its entry included).
   int Build(SECURITY_ATTRIBUTES** attributes);
 
  private:
