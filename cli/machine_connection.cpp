@@ -4,6 +4,7 @@
 
 #include "../tool/pages/common/page_machine.h"
 #include "../tool/ui/main/status_box.h"
+#include "../tool/ui/main/status_word.h"
 #include "../tool/wrapper/controller_holder.h"
 
 namespace {
@@ -83,7 +84,7 @@ CommandOutcome CMachineConnection::CheckState(Connection need) {
     return Failure(ExitCode::kNotConnected, machine_.name + " does not answer its status",
                    kNothingDone);
   }
-  if (need == Connection::kOnline && IsOfflineState(status.stateWord)) {
+  if (need == Connection::kOnline && status_word::IsOffline(status.stateWord)) {
     return Failure(ExitCode::kNotConnected, machine_.name + " reports itself offline",
                    kNothingDone);
   }
