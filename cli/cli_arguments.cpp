@@ -76,15 +76,15 @@ bool TakeCommand(std::vector<std::string>& words, CliRequest& request, std::stri
 }
 
 bool CheckOperands(const CliRequest& request, std::string& error) {
-  const CommandSpec& spec = *FindCommand(request.command);
-  const size_t wanted = spec.operand != nullptr ? 1 : 0;
+  const CommandSpec& command = *FindCommand(request.command);
+  const size_t wanted = command.operand != nullptr ? 1 : 0;
   if (request.operands.size() < wanted) {
-    error = request.command + " needs " + spec.operand;
+    error = request.command + " needs " + command.operand;
   } else if (request.operands.size() > wanted) {
     error = request.command + " takes no further operand: " + request.operands[wanted];
-  } else if (spec.refuseOperand != nullptr && spec.refuseOperand(request.operands.front())) {
-    error = spec.refuseOperand(request.operands.front());
-  } else if (spec.needsYes && !request.yes) {
+  } else if (command.refuseOperand != nullptr && command.refuseOperand(request.operands.front())) {
+    error = command.refuseOperand(request.operands.front());
+  } else if (command.needsYes && !request.yes) {
     error = request.command + " destroys stored data and runs only with --yes";
   } else {
     return true;

@@ -41,18 +41,18 @@ class CCommandRun {
       : request_(request), services_(services), result_(result),
         access_(request.simulator ? services.simulator : services.printers) {}
 
-  CommandOutcome Execute(const CommandSpec& spec) {
-    if (spec.readsFile) {
+  CommandOutcome Execute(const CommandSpec& command) {
+    if (command.readsFile) {
       CommandOutcome readable = CheckReadable(services_.files, request_.operands.front());
       if (!readable.ok()) return readable;
     }
     if (services_.interrupt.Requested()) return Interrupted(request_.command);
-    if (spec.connection != Connection::kNone) {
-      CommandOutcome connected = Connect(spec.connection);
+    if (command.connection != Connection::kNone) {
+      CommandOutcome connected = Connect(command.connection);
       if (!connected.ok()) return connected;
       if (services_.interrupt.Requested()) return Interrupted(request_.command);
     }
-    return RunConnected(spec);
+    return RunConnected(command);
   }
 
   CMachineLog& Log() { return log_; }
@@ -70,7 +70,7 @@ class CCommandRun {
     return outcome;
   }
 
-  CommandOutcome RunConnected(const CommandSpec& spec) {
+  CommandOutcome RunConnected(const CommandSpec& command) {
     CDeviceAccess& access = access_;
     const std::string name = machine_.name;
     // The reloaded library is connected to the same machine the command was given.
@@ -80,7 +80,7 @@ class CCommandRun {
     CommandContext context{request_, CurrentController, access_, services_.files, log_,
                            services_.clock, progress, reload, result_, lines_,
                            services_.interrupt, machine_.serial};
-    return spec.run(context);
+    return command.run(context);
   }
 
   const CliRequest& request_;

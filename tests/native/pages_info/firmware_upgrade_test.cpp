@@ -240,7 +240,7 @@ TEST_F(FirmwareUpgradeTest, AMachineThatStandsStillForAMinuteEndsInFailure) {
 // the whole installation takes.
 TEST_F(FirmwareUpgradeTest, ASlowMachineIsFollowedWhileItsProgressOrPhaseMovesOn) {
   updateStatus.clear();
-  for (const Status still : {Status{Updating(4, 40), 0}, Status{Updating(4, 41), 0},
+  for (const Status& still : {Status{Updating(4, 40), 0}, Status{Updating(4, 41), 0},
                              Status{Updating(5, 41), 0}}) {
     updateStatus.insert(updateStatus.end(), 60, still);  // 59 s without a change each
   }

@@ -3,12 +3,11 @@
 #include <algorithm>
 
 #include "../../wrapper/hvx_controller.h"
+#include "input_word.h"
 #include "status_word.h"
 
 namespace {
 
-constexpr int kCoverClosedBit = 0x40;
-constexpr int kInputReadFailed = -1;
 constexpr int kSpindleOnRpm = 7000;
 constexpr int kOverrideStep = 10;
 constexpr int kOverrideMax = 100;
@@ -20,7 +19,7 @@ constexpr char kSpindleStopFailedText[] = "Failed to stop spindle";
 
 // An unreadable input word says nothing about the cover, so it counts as open.
 bool IsCoverClosed(int inputWord) {
-  return inputWord != kInputReadFailed && (inputWord & kCoverClosedBit) != 0;
+  return input_word::WasRead(inputWord) && (inputWord & input_word::kCoverClosedBit) != 0;
 }
 
 }  // namespace
