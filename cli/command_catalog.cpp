@@ -68,8 +68,8 @@ const std::vector<CommandSpec>& Commands() {
 }
 
 const CommandSpec* FindCommand(const std::string& name) {
-  for (const CommandSpec& spec : Commands()) {
-    if (name == spec.name) return &spec;
+  for (const CommandSpec& entry : Commands()) {
+    if (name == entry.name) return &entry;
   }
   return nullptr;
 }

@@ -19,20 +19,20 @@ const char kLogHelp[] =
     "Every command is recorded in the service tool's log files, each line naming the machine's\n"
     "queue and serial number.\n";
 
-std::string Usage(const CommandSpec& spec) {
-  std::string usage = std::string("  hvx40ctl [options] ") + spec.name;
-  if (spec.operand != nullptr) usage += std::string(" ") + spec.operand;
+std::string Usage(const CommandSpec& entry) {
+  std::string usage = std::string("  hvx40ctl [options] ") + entry.name;
+  if (entry.operand != nullptr) usage += std::string(" ") + entry.operand;
   return usage;
 }
 
 std::string CommandList(const std::string& group) {
   std::string list;
-  for (const CommandSpec& spec : Commands()) {
-    const std::string name = spec.name;
+  for (const CommandSpec& entry : Commands()) {
+    const std::string name = entry.name;
     if (!group.empty() && name.compare(0, group.size() + 1, group + " ") != 0) continue;
-    std::string line = Usage(spec);
+    std::string line = Usage(entry);
     line.resize(line.size() < 44 ? 44 : line.size() + 1, ' ');
-    list += line + spec.summary + "\n";
+    list += line + entry.summary + "\n";
   }
   return list;
 }
@@ -49,8 +49,8 @@ std::string HelpText(const std::string& command) {
   if (IsCommandGroup(command)) {
     return "Usage:\n" + CommandList(command) + "\n" + kOptionsHelp + "\n" + ExitCodeHelp();
   }
-  const CommandSpec* spec = FindCommand(command);
-  if (spec == nullptr) return Overview();
-  return "Usage:\n" + Usage(*spec) + "\n\n" + spec->summary + ".\n" + spec->details + "\n" +
+  const CommandSpec* entry = FindCommand(command);
+  if (entry == nullptr) return Overview();
+  return "Usage:\n" + Usage(*entry) + "\n\n" + entry->summary + ".\n" + entry->details + "\n" +
          kOptionsHelp + "\n" + kLogHelp + "\n" + ExitCodeHelp();
 }
