@@ -178,7 +178,8 @@ TEST_F(FirmwareUpgradeTest, AnUpdateErrorEndsInFailureAndLeavesTheToolWithoutAWr
   const Journal ending(journal.end() - 8, journal.end());
   EXPECT_EQ(ending, (Journal{"status", "bar 25", "status", "bar 55",
                              "log: Failed to update firmware: the machine reported an update "
-                             "error, its status could not be read, or it stood still",
+                             "error, its status could not be read, it stood still, or it did "
+                             "not finish in time",
                              "tell: Failed to update.\nPlease restart HVX-40.", "unload new",
                              "box close"}));
   EXPECT_EQ(clock.sleeps, (std::vector<uint32_t>{3000, 1000, 3000}));
@@ -250,6 +251,25 @@ TEST_F(FirmwareUpgradeTest, ASlowMachineIsFollowedWhileItsProgressOrPhaseMovesOn
   EXPECT_EQ(EntriesStartingWith(journal, "inform"),
             (Journal{"inform: Success to update.\nPlease restart HVX-40."}));
   EXPECT_EQ(journal[journal.size() - 2], "log: Updated Firmware");
+}
+
+// A progress that keeps changing without ever reaching the end is followed for a quarter of an
+// hour from the send, then the installation ends in failure.
+TEST_F(FirmwareUpgradeTest, AProgressThatChangesForEverEndsInFailureAtTheBound) {
+  updateStatus.clear();
+  for (int i = 0; i < 1200; ++i) updateStatus.push_back({i % 2 ? 0x80020000u : 0x80010000u, 0});
+  EXPECT_EQ(Run(), UpgradeOutcome::kFailed);
+  const size_t polls = CUpdateFollower::kFollowLimitMs / CUpdateFollower::kPollMs + 1;
+  EXPECT_EQ(polls, 901u);
+  EXPECT_EQ(EntriesStartingWith(journal, "status").size(), 1u + polls);
+  std::vector<uint32_t> expected{3000};
+  expected.insert(expected.end(), polls - 1, 1000);
+  expected.push_back(3000);
+  EXPECT_EQ(clock.sleeps, expected);
+  EXPECT_EQ(EntriesStartingWith(journal, "tell"),
+            (Journal{"tell: Failed to update.\nPlease restart HVX-40."}));
+  EXPECT_TRUE(EntriesStartingWith(journal, "log: Updated").empty());
+  EXPECT_EQ(CurrentController(), nullptr);
 }
 
 TEST_F(FirmwareUpgradeTest, ProgressOfEightyFiveFinishesAfterAPause) {

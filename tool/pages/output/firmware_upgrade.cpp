@@ -21,7 +21,8 @@ const char kStatusUnreadReason[] = "the machine status could not be read";
 const char kUpdateModeReason[] = "the machine did not enter update mode";
 const char kNotSentReason[] = "the firmware file could not be sent";
 const char kNotFinishedReason[] =
-    "the machine reported an update error, its status could not be read, or it stood still";
+    "the machine reported an update error, its status could not be read, it stood still, or it "
+    "did not finish in time";
 const char kFileReason[] = "the firmware file could not be opened";
 
 const int kUpdateModeArgument = 0;

@@ -11,6 +11,7 @@ constexpr uint32_t kUpdateFieldsMask = 0xFFFF0000u;
 
 UpdateResult CUpdateFollower::Follow(IInstallBox& box) {
   seen_ = false;
+  const uint32_t start = clock_.TickCount();
   for (;;) {
     MachineStatus status{};
     if (!machine_.ReadStatus(status)) return UpdateResult::kFailed;
@@ -22,6 +23,7 @@ UpdateResult CUpdateFollower::Follow(IInstallBox& box) {
     }
     if (status_word::IsUpdateError(status.stateWord)) return UpdateResult::kFailed;
     if (HasStalled(status.stateWord)) return UpdateResult::kFailed;
+    if (ElapsedMs(start, clock_.TickCount()) >= kFollowLimitMs) return UpdateResult::kFailed;
     clock_.Sleep(kPollMs);
   }
 }

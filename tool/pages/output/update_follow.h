@@ -1,5 +1,6 @@
 // Following a firmware installation in the machine's status: its progress on the bar, until the
-// machine reports the end of the update or an update error, or stops moving on.
+// machine reports the end of the update or an update error, stops moving on, or runs out of time.
+// The follower knows only its status source and its clock, so that both can be scripted.
 #pragma once
 
 #include "../../../library/controller/clock.h"
@@ -8,7 +9,7 @@
 
 enum class UpdateResult {
   kUpdated = 1,  // progress reached 85
-  kFailed = 2,   // an update error phase, a status that could not be read, or a stalled machine
+  kFailed = 2,   // an update error phase, an unread status, a stalled or an overdue machine
 };
 
 class CUpdateFollower {
@@ -17,6 +18,11 @@ class CUpdateFollower {
   // A machine writing slowly still moves its progress or its phase on; one whose progress and
   // phase stay the same this long will not confirm the installation, and counts as failed.
   static constexpr uint32_t kStallLimitMs = 60000;
+  // A machine writes and verifies its flash in a few minutes; a quarter of an hour from the send
+  // is several times that. One whose progress still moves then without reaching the end (a
+  // write started over and over) will not confirm the installation either, and counts as
+  // failed, so that the tool is never held for ever.
+  static constexpr uint32_t kFollowLimitMs = 15 * 60 * 1000;
   // From this progress on the machine finishes by itself; the pause lets it settle first.
   static constexpr uint32_t kFinishedProgress = 85;
   static constexpr uint32_t kFinishPauseMs = 1500;
