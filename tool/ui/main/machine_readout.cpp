@@ -26,11 +26,11 @@ std::string FormatPosition(int32_t micrometres) {
 
 void CMachineReadout::Refresh(CHVXController& controller, CTickReads& reads) {
   int inputWord = kReadFailed;
-  if (reads.Go()) reads.Note((inputWord = controller.GetInputState()) != kReadFailed);
+  if (reads.Go()) inputWord = controller.GetInputState();
   ShowSensors(inputWord);
   ShowPosition(controller, reads);
   int rpm = kReadFailed;
-  if (reads.Go()) reads.Note((rpm = controller.GetSpindleSpeed()) != kReadFailed);
+  if (reads.Go()) rpm = controller.GetSpindleSpeed();
   ShowSpindleSpeed(rpm);
 }
 
@@ -53,7 +53,7 @@ void CMachineReadout::ShowSensors(int inputWord) {
 
 void CMachineReadout::ShowPosition(CHVXController& controller, CTickReads& reads) {
   AxisVector position{};
-  if (!reads.Go() || !reads.Note(controller.GetCurrentPosition(&position) != 0)) {
+  if (!reads.Go() || !controller.GetCurrentPosition(&position)) {
     m_texts.x = m_texts.y = m_texts.z = m_texts.a = "---";
     return;
   }

@@ -20,8 +20,7 @@ bool ReadText(CHVXController& controller, TextRead read, int size, int failure,
               CTickReads& reads, std::string& out) {
   if (!reads.Go()) return false;
   std::vector<char> buffer(static_cast<size_t>(size) + 1, '\0');
-  int result = (controller.*read)(buffer.data(), size);
-  if (!reads.Note(result > failure)) return false;
+  if ((controller.*read)(buffer.data(), size) <= failure) return false;
   out.assign(buffer.data());  // the extra byte keeps an unterminated reply inside the buffer
   return true;
 }
@@ -86,7 +85,7 @@ bool CStatusBox::RefreshStatus(CHVXController* controller, bool& connected, CTic
   uint32_t stateWord = kStatusNotRead;
   uint32_t handshakeWord = kStatusNotRead;
   const bool answered =
-      reads.Go() && reads.Note(controller->GetStatus(&stateWord, &handshakeWord) != 0);
+      reads.Go() && reads.NoteStatus(controller->GetStatus(&stateWord, &handshakeWord) != 0);
   if (answered) {
     ApplyState(stateWord, handshakeWord, connected);
   } else {

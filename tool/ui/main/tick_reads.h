@@ -1,6 +1,8 @@
 // The reads of one tick. A machine that has stopped answering makes every read wait for an
-// acknowledge that never comes, so once one read has failed the rest of the tick's reads are
-// skipped and their fields show that nothing was read.
+// acknowledge that never comes, so once this tick's status read has failed the rest of the
+// tick's reads are skipped and their fields show that nothing was read. The status read is the
+// only sign of a silent machine: a text read also fails when the machine's text does not fit
+// its buffer, and such a refusal blanks its own field and nothing else.
 #pragma once
 
 #include <functional>
@@ -14,17 +16,17 @@ class CTickReads {
 
   // Whether the next read may go out.
   bool Go() {
-    if (m_failed) return false;
+    if (m_silent) return false;
     if (m_beforeEachRead) m_beforeEachRead();
     return true;
   }
-  // Records the outcome of a read that went out; returns it.
-  bool Note(bool succeeded) {
-    if (!succeeded) m_failed = true;
-    return succeeded;
+  // Records the outcome of the status read that went out; returns it.
+  bool NoteStatus(bool answered) {
+    if (!answered) m_silent = true;
+    return answered;
   }
 
  private:
   std::function<void()> m_beforeEachRead;
-  bool m_failed = false;
+  bool m_silent = false;
 };
