@@ -1,6 +1,7 @@
 #include "cli_arguments.h"
 
 #include "command_catalog.h"
+#include "run_settings.h"
 
 namespace {
 
@@ -17,6 +18,27 @@ bool TakeSwitch(const std::string& word, CliRequest& request) {
 }
 
 bool IsOption(const std::string& word) { return word.size() > 1 && word[0] == '-'; }
+
+// A command's own option, as "--cycles 5" or "--cycles=5"; false when the word names none.
+bool TakeSetting(const std::vector<std::string>& args, size_t& i, CliRequest& request,
+                 std::string& error) {
+  const std::string& word = args[i];
+  const size_t equals = word.find('=');
+  const SettingSpec* setting = FindSetting(word.substr(0, equals));
+  if (setting == nullptr) return false;
+  std::string value;
+  if (!setting->takesValue) {
+    if (equals != std::string::npos) error = setting->name + std::string(" takes no value");
+  } else if (equals != std::string::npos) {
+    value = word.substr(equals + 1);
+  } else if (i + 1 < args.size()) {
+    value = args[++i];
+  } else {
+    error = setting->name + std::string(" needs a value");
+  }
+  request.settings[setting->name] = value;
+  return true;
+}
 
 // Splits options from words; false on an unknown option or a --machine without its name.
 bool SplitOptions(const std::vector<std::string>& args, CliRequest& request,
@@ -41,6 +63,8 @@ bool SplitOptions(const std::vector<std::string>& args, CliRequest& request,
       request.machine = args[++i];
     } else if (word.compare(0, machineEquals.size(), machineEquals) == 0) {
       request.machine = word.substr(machineEquals.size());
+    } else if (TakeSetting(args, i, request, error)) {
+      if (!error.empty()) return false;
     } else if (!TakeSwitch(word, request)) {
       error = "unknown option " + word;
       return false;
@@ -75,6 +99,16 @@ bool TakeCommand(std::vector<std::string>& words, CliRequest& request, std::stri
   return true;
 }
 
+bool CheckSettings(const CommandSpec& command, const CliRequest& request, std::string& error) {
+  for (const auto& setting : request.settings) {
+    if (UsageNames(command.settings, setting.first)) continue;
+    error = setting.first + " is no option of " + request.command;
+    return false;
+  }
+  if (command.refuseSettings != nullptr) error = command.refuseSettings(request);
+  return error.empty();
+}
+
 bool CheckOperands(const CliRequest& request, std::string& error) {
   const CommandSpec& command = *FindCommand(request.command);
   const size_t wanted = command.operand != nullptr ? 1 : 0;
@@ -87,7 +121,7 @@ bool CheckOperands(const CliRequest& request, std::string& error) {
   } else if (command.needsYes && !request.yes) {
     error = request.command + " destroys stored data and runs only with --yes";
   } else {
-    return true;
+    return CheckSettings(command, request, error);
   }
   return false;
 }

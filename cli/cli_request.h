@@ -1,6 +1,7 @@
 // The command line as the program understood it.
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -13,4 +14,7 @@ struct CliRequest {
   bool quiet = false;                 // --quiet
   bool yes = false;                   // --yes
   bool help = false;                  // --help (or -h, /?)
+  // The command's own options by name ("--current" -> "70"; a switch such as "--spindle" has
+  // an empty value).
+  std::map<std::string, std::string> settings;
 };

@@ -13,10 +13,13 @@ namespace {
 
 const char kNothingDone[] = "nothing was done";
 
-// The command as the log records it: "params put C:\data\p.bin".
+// The command as the log records it: "params put C:\data\p.bin", "loadcheck --axis y".
 std::string Summary(const CliRequest& request) {
   std::string summary = request.command;
   for (const std::string& operand : request.operands) summary += " " + operand;
+  for (const auto& setting : request.settings) {
+    summary += " " + setting.first + (setting.second.empty() ? "" : " " + setting.second);
+  }
   return summary;
 }
 
@@ -79,7 +82,7 @@ class CCommandRun {
     CProgressLine progress(services_.console, request_.quiet);
     CommandContext context{request_, CurrentController, access_, services_.files, log_,
                            services_.clock, progress, reload, result_, lines_,
-                           services_.interrupt, machine_.serial};
+                           services_.interrupt, services_.console, machine_.serial};
     return command.run(context);
   }
 

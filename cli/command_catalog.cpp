@@ -2,6 +2,7 @@
 
 #include "../tool/pages/info/serial_write.h"
 #include "commands.h"
+#include "run_settings.h"
 
 namespace {
 
@@ -63,6 +64,24 @@ const std::vector<CommandSpec>& Commands() {
        "installation; restart the machine afterwards either way. Once begun, the installation\n"
        "cannot be interrupted: Ctrl+C then only says so.\n",
        RunFirmware, nullptr},
+      {"loadcheck", nullptr, false, false, Connection::kOnline,
+       "load check of each axis, or of one",
+       "Runs the service tool's Load Check on each axis in turn (X, Y, Z), or only on the one\n"
+       "named: park, drive the axis over its travel onto its limit sensor with the motor current\n"
+       "reduced (50 % unless --current says 70 or 100), park again. An axis that reaches its\n"
+       "sensor passes. An axis that stalls fails and the next axis is checked; a run that breaks\n"
+       "off (cover opened, machine offline, Ctrl+C) checks no further axis. Asks nothing: clear\n"
+       "the spindle and the table before. Ends with 0 only when every axis checked passed.\n",
+       RunLoadCheck, nullptr, "[--current 50|70|100] [--axis x|y|z]", RefuseLoadCheckSettings},
+      {"ageing", nullptr, false, false, Connection::kOnline,
+       "ageing run of N cycles or M minutes",
+       "Runs the service tool's Aging: park, then cycles between the park position and the far\n"
+       "corner at speed 3000, with the spindle at 7000 rpm when --spindle is given. The run ends\n"
+       "after N cycles, or at the first return to park after M minutes, then winds down (spindle\n"
+       "off) and parks as the tool's Cancel does. Asks nothing: clear the spindle, the clamps\n"
+       "and the stocker before. Ends with 0 only when the planned run was complete and the\n"
+       "machine parked.\n",
+       RunAgeing, nullptr, "(--cycles N | --minutes M) [--spindle]", RefuseAgeingSettings},
   };
   return commands;
 }

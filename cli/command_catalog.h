@@ -25,6 +25,10 @@ struct CommandSpec {
   // The operand's own rule, checked before any machine is asked: null when it holds, else the
   // reason (the tool's own text where it has one).
   const char* (*refuseOperand)(const std::string& operand);
+  // The command's own options as its usage shows them ("[--axis x|y|z]"); null for none.
+  const char* settings = nullptr;
+  // Their rule, checked before any machine is asked: empty when they hold, else the reason.
+  std::string (*refuseSettings)(const CliRequest& request) = nullptr;
 };
 
 const std::vector<CommandSpec>& Commands();

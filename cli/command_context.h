@@ -10,6 +10,7 @@
 #include "../tool/ui/device_access.h"
 #include "../tool/ui/main/window_seams.h"
 #include "cli_request.h"
+#include "console_output.h"
 #include "interrupt.h"
 #include "json_object.h"
 #include "outcome.h"
@@ -27,6 +28,7 @@ struct CommandContext {
   CJsonObject& result;      // members of the --json object
   std::vector<std::string>& lines;  // standard output without --json
   CInterrupt& interrupt;
+  IConsole& console;        // the long tests' progress line on standard error
   std::string serial;       // the machine's serial number as read on connecting; empty if not read
 
   const std::string& Operand() const { return request.operands.front(); }

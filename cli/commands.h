@@ -14,3 +14,5 @@ CommandOutcome RunParamsClearAll(CommandContext& context);
 CommandOutcome RunSerial(CommandContext& context);
 CommandOutcome RunSend(CommandContext& context);
 CommandOutcome RunFirmware(CommandContext& context);
+CommandOutcome RunLoadCheck(CommandContext& context);
+CommandOutcome RunAgeing(CommandContext& context);

@@ -11,6 +11,7 @@ enum class ExitCode : int {
   kMachineFailed = 4,   // the machine refused or failed the command
   kFileError = 5,       // a file could not be read or written, or is no file for the command
   kInterrupted = 6,     // Ctrl+C before the command reached the machine
+  kStoppedAfterMove = 7,  // Ctrl+C stopped a test after the machine had moved
 };
 
 inline int ExitValue(ExitCode code) { return static_cast<int>(code); }

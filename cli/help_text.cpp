@@ -22,6 +22,7 @@ const char kLogHelp[] =
 std::string Usage(const CommandSpec& entry) {
   std::string usage = std::string("  hvx40ctl [options] ") + entry.name;
   if (entry.operand != nullptr) usage += std::string(" ") + entry.operand;
+  if (entry.settings != nullptr) usage += std::string(" ") + entry.settings;
   return usage;
 }
 
@@ -31,7 +32,9 @@ std::string CommandList(const std::string& group) {
     const std::string name = entry.name;
     if (!group.empty() && name.compare(0, group.size() + 1, group + " ") != 0) continue;
     std::string line = Usage(entry);
-    line.resize(line.size() < 44 ? 44 : line.size() + 1, ' ');
+    // A usage too long for the column puts its summary on the next line.
+    if (line.size() >= 44) line += "\n";
+    line.resize(line.size() < 44 ? 44 : line.size() + 44, ' ');
     list += line + entry.summary + "\n";
   }
   return list;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "../library/transport/simulator_block.h"
 #include "../tool/app/win32_platform.h"
 #include "../tool/pages/common/page_windows.h"
 #include "../tool/pages/info/win32_page_files.h"
@@ -16,6 +17,7 @@
 #include "../tool/wrapper/hvx_all_ctr.h"
 #include "cli_runner.h"
 #include "collected_notice.h"
+#include "emulator_access.h"
 
 namespace {
 
@@ -46,6 +48,26 @@ BOOL WINAPI OnConsoleControl(DWORD event) {
     std::fflush(stderr);
   }
   return TRUE;
+}
+
+BOOL CALLBACK CollectEmulator(HWND window, LPARAM names) {
+  char className[64];
+  char title[256];
+  if (GetClassNameA(window, className, sizeof className) == 0 ||
+      std::string(className) != simblock::kSimulatorWindowClass) {
+    return TRUE;
+  }
+  const int length = GetWindowTextA(window, title, sizeof title);
+  std::string name;
+  if (length > 0 && simblock::DeviceFromWindowTitle(std::string(title, length), name)) {
+    reinterpret_cast<std::vector<std::string>*>(names)->push_back(name);
+  }
+  return TRUE;
+}
+
+// Every running emulator has one top-level window titled with its device name.
+bool RunningEmulators(std::vector<std::string>& names) {
+  return EnumWindows(CollectEmulator, reinterpret_cast<LPARAM>(&names)) != 0;
 }
 
 // The library beside the program, never one found through the search path.
@@ -79,7 +101,7 @@ int main(int argc, char** argv) {
   CWin32Console console;
   CWin32PrinterSpooler spooler;
   CPrinterAccess printers(spooler);
-  CSimulatorAccess simulator;
+  CEmulatorAccess simulator(RunningEmulators);
   CWin32PageFiles pageFiles;
   CliServices services{console, printers, simulator, pageFiles, PageClock(), g_interrupt,
                        [] { return notice.Last(); }};

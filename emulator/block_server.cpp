@@ -52,7 +52,7 @@ bool CBlockServer::Create(const std::string& deviceName) {
   mapping_ = ipc_.CreateMapping(MappingName(deviceName), kBlockSize);
   view_ = mapping_ ? ipc_.MapView(mapping_) : nullptr;
   for (int i = 0; view_ && i < kEventCount; ++i) {
-    events_[i] = ipc_.CreateNamedEvent(EventName(static_cast<Event>(i)));
+    events_[i] = ipc_.CreateNamedEvent(EventName(static_cast<Event>(i), deviceName).c_str());
     if (!events_[i]) break;
   }
   if (!view_ || !events_[kEventCount - 1]) {

@@ -28,8 +28,14 @@ enum ExitCode {
 constexpr uint32_t kServeWaitMs = 50;
 constexpr UINT kSendTimeoutMs = 10000;
 
-int SendCommand(const std::string& command) {
-  HWND emulator = FindWindowA(kSimWindowClass, nullptr);
+// Each emulator's window is titled with its device name, so a name finds exactly one.
+HWND FindEmulator(const std::string& deviceName) {
+  return FindWindowA(simblock::kSimulatorWindowClass,
+                     simblock::SimulatorWindowTitle(deviceName).c_str());
+}
+
+int SendCommand(const std::string& deviceName, const std::string& command) {
+  HWND emulator = FindEmulator(deviceName);
   if (!emulator) return kExitNoEmulator;
   COPYDATASTRUCT data = {};
   data.dwData = kControlCommandData;
@@ -53,8 +59,9 @@ bool SetUpMachine(const SimOptions& options, CMachineModel& machine) {
 }
 
 int RunEmulator(HINSTANCE instance, const SimOptions& options) {
-  // One emulator per Wine prefix: a second one would serve the same block.
-  if (FindWindowA(kSimWindowClass, nullptr)) return kExitAlreadyRunning;
+  // One emulator per device name: a second one would serve the same block. Machines of other
+  // names run beside it, each with its own block, events and window.
+  if (FindEmulator(options.deviceName)) return kExitAlreadyRunning;
   CSteadyClock clock;
   CMachineModel machine(clock, options.machine);
   if (options.journalStamps) machine.journal().StampWith(&clock);
@@ -68,7 +75,7 @@ int RunEmulator(HINSTANCE instance, const SimOptions& options) {
 
   std::mutex mutex;
   CSimWindow window(machine, switches, mutex);
-  std::string title = "HVX-40 Emulator - " + options.deviceName;
+  const std::string title = simblock::SimulatorWindowTitle(options.deviceName);
   if (!window.Create(instance, title.c_str())) return kExitSetupFailed;
 
   CSerializedEndpoint endpoint(machine, mutex);
@@ -98,6 +105,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     OutputDebugStringA(("hvx40sim: " + error + "\n").c_str());
     return kExitBadOptions;
   }
-  if (options.send) return SendCommand(options.sendCommand);
+  if (options.send) return SendCommand(options.deviceName, options.sendCommand);
   return RunEmulator(instance, options);
 }

@@ -4,8 +4,6 @@
 
 #include "state_dump.h"
 
-const char kSimWindowClass[] = "HVX40SimWindow";
-
 namespace {
 
 enum ControlId { kIdText = 100, kIdCover, kIdLimitX, kIdLimitY, kIdLimitZ, kIdRestart };
@@ -37,9 +35,10 @@ bool CSimWindow::Create(HINSTANCE instance, const char* title) {
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kSimWindowClass;
-  if (!RegisterClassA(&windowClass)) return false;
-  window_ = CreateWindowA(kSimWindowClass, title, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU |
+  windowClass.lpszClassName = simblock::kSimulatorWindowClass;
+  // A second emulator in the same process space finds the class registered already.
+  if (!RegisterClassA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+  window_ = CreateWindowA(simblock::kSimulatorWindowClass, title, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU |
                           WS_MINIMIZEBOX, CW_USEDEFAULT, CW_USEDEFAULT, 600, 230, nullptr,
                           nullptr, instance, this);
   if (!window_) return false;

@@ -10,8 +10,8 @@
 #include "control_channel.h"
 #include "machine_model.h"
 #include "server_switches.h"
+#include "simulator_block.h"
 
-extern const char kSimWindowClass[];
 constexpr ULONG_PTR kControlCommandData = 1;
 
 class CSimWindow {

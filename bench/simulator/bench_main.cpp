@@ -11,6 +11,7 @@
 #include "harness/emulator_process.h"
 #include "harness/service_library.h"
 #include "link_floor.h"
+#include "rack_timings.h"
 #include "timing.h"
 #include "tool_timings.h"
 
@@ -132,5 +133,6 @@ int main() {
   std::puts("HVX40MEK's main window, beside hvx40sim");
   MeasureReleaseToStop();
   MeasureSilentMachineAnswer();
+  MeasureRack();
   return 0;
 }

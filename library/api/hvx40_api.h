@@ -163,6 +163,8 @@ class CHVX40ControlAPI {
   virtual int Command_0FFB() = 0;                             // 1/0
   virtual int GetByte_0FFF() = 0;
   virtual bool ConnectSimulator(int windowHandle) = 0;
+  // As ConnectSimulator, to the simulator of that device name: several run side by side.
+  virtual bool ConnectSimulatorNamed(const char* deviceName, int windowHandle) = 0;
 };
 
 // "V100"

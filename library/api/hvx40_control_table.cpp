@@ -184,3 +184,8 @@ int CHVX40ControlTable::GetByte_0FFF() { return machine::GetByte_0FFF(*controlle
 bool CHVX40ControlTable::ConnectSimulator(int windowHandle) {
   return controller_->ConnectSimulator(windowHandle);
 }
+// A missing name is no device: nothing is switched.
+bool CHVX40ControlTable::ConnectSimulatorNamed(const char* deviceName, int windowHandle) {
+  if (deviceName == nullptr) return false;
+  return controller_->ConnectSimulatorNamed(deviceName, windowHandle);
+}

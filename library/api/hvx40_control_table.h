@@ -80,6 +80,7 @@ class CHVX40ControlTable final : public CHVX40ControlAPI {
   int Command_0FFB() override;
   int GetByte_0FFF() override;
   bool ConnectSimulator(int windowHandle) override;
+  bool ConnectSimulatorNamed(const char* deviceName, int windowHandle) override;
 
  private:
   CCommandProtocol* controller_;

@@ -27,6 +27,8 @@ class CCommandProtocol {
   virtual bool Connect(const std::string& name) = 0;
   virtual void Disconnect() = 0;
   virtual bool ConnectSimulator(int windowHandle) = 0;
+  // As ConnectSimulator, to the simulator of that device name (several may run side by side).
+  virtual bool ConnectSimulatorNamed(const std::string& deviceName, int windowHandle) = 0;
   virtual bool GetDeviceId(std::string& out) = 0;
   // Direct read of the device block (command 0x0100); words 0 and 1 converted when 8 or more
   // bytes arrive. Bytes read, or -1.

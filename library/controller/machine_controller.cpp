@@ -88,9 +88,15 @@ CUsbPrintTransport* CMachineController::SwitchTo(CUsbPrintTransport& next) {
 // With a window the tool keeps the simulator selected after a failure, so that a simulator
 // started later is found by the next connect; without one the previous transport comes back.
 bool CMachineController::ConnectSimulator(int windowHandle) {
+  return ConnectSimulatorNamed(modelName_, windowHandle);
+}
+
+// The simulator's block, its events and the per-device lock are all named after the device, so
+// a connection to one simulator never touches another.
+bool CMachineController::ConnectSimulatorNamed(const std::string& deviceName, int windowHandle) {
   simulator_.SetOwnerWindow(WindowFromInt(windowHandle));
   CUsbPrintTransport* previous = SwitchTo(simulator_);
-  if (Connect(modelName_)) return true;
+  if (Connect(deviceName)) return true;
   if (windowHandle == 0 && previous) SwitchTo(*previous);
   return false;
 }

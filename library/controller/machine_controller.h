@@ -24,6 +24,7 @@ class CMachineController : public CCommandProtocol {
   bool Connect(const std::string& name) override;
   void Disconnect() override;
   bool ConnectSimulator(int windowHandle) override;
+  bool ConnectSimulatorNamed(const std::string& deviceName, int windowHandle) override;
   bool GetDeviceId(std::string& out) override;
 
   const std::string& modelName() const { return modelName_; }

@@ -88,4 +88,33 @@ inline std::string MappingName(const std::string& deviceName) {
   return "IPC Memory for " + deviceName;
 }
 
+// The machine whose events carry the plain names above: the model string, under which the
+// library connects a simulator by default.
+constexpr char kPlainEventsDevice[] = "Varnel HVX-40";
+
+// Several simulators run side by side, each under its own device name; each has its own events,
+// so that a request meant for one machine never wakes another. The model string's machine keeps
+// the plain names; any other adds " for <device name>".
+inline std::string EventName(Event event, const std::string& deviceName) {
+  const std::string plain = EventName(event);
+  return deviceName == kPlainEventsDevice ? plain : plain + " for " + deviceName;
+}
+
+// A simulator's window, through which it is found and driven: one top-level window of this
+// class per running simulator, its title naming the device.
+constexpr char kSimulatorWindowClass[] = "HVX40SimWindow";
+constexpr char kSimulatorTitlePrefix[] = "HVX-40 Emulator - ";
+
+inline std::string SimulatorWindowTitle(const std::string& deviceName) {
+  return kSimulatorTitlePrefix + deviceName;
+}
+
+// The device name in a simulator window's title; false for a title of another form.
+inline bool DeviceFromWindowTitle(const std::string& title, std::string& deviceName) {
+  const std::string prefix = kSimulatorTitlePrefix;
+  if (title.size() <= prefix.size() || title.compare(0, prefix.size(), prefix) != 0) return false;
+  deviceName = title.substr(prefix.size());
+  return true;
+}
+
 }  // namespace simblock

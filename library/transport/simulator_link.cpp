@@ -29,24 +29,36 @@ uint16_t CSimulatorLink::Pipe::Count() const {
 
 CSimulatorLink::CSimulatorLink() : CSimulatorLink(SystemSimulatorIpc()) {}
 
-CSimulatorLink::CSimulatorLink(CSimulatorIpc& ipc) : ipc_(ipc) { CreateEvents(); }
+CSimulatorLink::CSimulatorLink(CSimulatorIpc& ipc) : ipc_(ipc) { CreateEvents(kPlainEventsDevice); }
 
 CSimulatorLink::~CSimulatorLink() {
   // The owner closes the mapping handle itself; only the view is ours to give back.
   UnmapBlock();
-  for (OsHandle event : events_) {
-    if (event) ipc_.CloseHandle(event);
+  CloseEvents();
+}
+
+void CSimulatorLink::CreateEvents(const std::string& deviceName) {
+  eventsDevice_ = deviceName;
+  for (int i = 0; i < kEventCount; ++i) {
+    events_[i] = ipc_.CreateNamedEvent(EventName(static_cast<Event>(i), deviceName).c_str());
+    overdue_[i] = false;
   }
 }
 
-void CSimulatorLink::CreateEvents() {
-  for (int i = 0; i < kEventCount; ++i) {
-    events_[i] = ipc_.CreateNamedEvent(EventName(static_cast<Event>(i)));
+void CSimulatorLink::CloseEvents() {
+  for (OsHandle& event : events_) {
+    if (event) ipc_.CloseHandle(event);
+    event = nullptr;
   }
 }
 
 OsHandle CSimulatorLink::OpenBlock(const std::string& deviceName, OsHandle window) {
   UnmapBlock();
+  // Each simulator has its own events; a link that reaches another machine takes that one's.
+  if (deviceName != eventsDevice_) {
+    CloseEvents();
+    CreateEvents(deviceName);
+  }
   OsHandle mapping = ipc_.OpenMapping(MappingName(deviceName));
   if (!mapping) return kInvalidDeviceHandle;
   if (!MapBlock(mapping)) {

@@ -61,7 +61,8 @@ class CSimulatorLink {
     uint8_t* Data() const { return record + simblock::kPipeData; }
   };
 
-  void CreateEvents();
+  void CreateEvents(const std::string& deviceName);
+  void CloseEvents();
   bool MapBlock(OsHandle mapping);
   bool LocatePipe(size_t offsetField, size_t viewSize, Pipe* pipe) const;
   void UnmapBlock();
@@ -74,6 +75,7 @@ class CSimulatorLink {
   CSimulatorIpc& ipc_;
   uint8_t* view_ = nullptr;
   OsHandle events_[simblock::kEventCount] = {};
+  std::string eventsDevice_;  // the device whose events these are
   bool overdue_[simblock::kEventCount] = {};  // by request event: its acknowledge timed out
   uint32_t overdueSince_[simblock::kEventCount] = {};  // ... at this tick
   Pipe control_;

@@ -38,15 +38,22 @@ std::string LogFileMessage(const std::string& message) {
   return joined;
 }
 
-CLogBook::CLogBook(CFileStore& files, CLogClock& clock, FolderSource dataFolder)
-    : files_(files), clock_(clock), dataFolder_(std::move(dataFolder)) {}
+std::string LogLockName(const std::string& folder, const std::string& prefix) {
+  return folder + "\\" + prefix + "_log.lock";
+}
+
+CLogBook::CLogBook(CFileStore& files, CLogClock& clock, FolderSource dataFolder,
+                   CLogFileLock* lock)
+    : files_(files), clock_(clock), dataFolder_(std::move(dataFolder)), lock_(lock) {}
 
 std::string CLogBook::Record(const std::string& prefix, const std::string& message) {
   const std::string stamp = LogStamp(clock_);
   std::string folder;
   if (dataFolder_ && dataFolder_(folder)) {
+    const bool locked = lock_ != nullptr && lock_->Acquire(LogLockName(folder, prefix));
     files_.Append(LogFileName(folder, prefix, 0), stamp + LogFileMessage(message) + "\r\n");
     RotateIfFull(folder, prefix);
+    if (locked) lock_->Release();
   }
   return stamp + message;
 }

@@ -32,13 +32,30 @@ std::string LogFolderName(const std::string& format, const std::string& model);
 // spans several are joined with a blank.
 std::string LogFileMessage(const std::string& message);
 
+// The lock of a prefix's file set between programs: the tool and any number of hvx40ctl runs
+// write the same files, and each takes the lock around one entry (append, size check, rotation),
+// so that entries never mix and a full file is rotated exactly once.
+class CLogFileLock {
+ public:
+  virtual ~CLogFileLock() {}
+  // Takes the lock named by the path, waiting a bounded time; false when it could not be had,
+  // and the entry is then written without it rather than lost.
+  virtual bool Acquire(const std::string& lockPath) = 0;
+  virtual void Release() = 0;
+};
+
+// The lock file of the prefix's set: prefix + "_log.lock" in folder, beside the files it guards.
+std::string LogLockName(const std::string& folder, const std::string& prefix);
+
 class CLogBook {
  public:
   // dataFolder gives the folder of the log files, creating it when missing; false when there is
   // none, and the entry then reaches the panel only.
   typedef std::function<bool(std::string& folder)> FolderSource;
 
-  CLogBook(CFileStore& files, CLogClock& clock, FolderSource dataFolder);
+  // lock (may be null) guards each entry against other programs writing the same files.
+  CLogBook(CFileStore& files, CLogClock& clock, FolderSource dataFolder,
+           CLogFileLock* lock = nullptr);
 
   // Writes the entry to the prefix's current file and returns the line (stamp and message) that
   // the panel shows; the panel keeps a message's own line breaks. Every failure on disk is
@@ -51,6 +68,7 @@ class CLogBook {
   CFileStore& files_;
   CLogClock& clock_;
   FolderSource dataFolder_;
+  CLogFileLock* lock_;
 };
 
 // The local time of the computer.

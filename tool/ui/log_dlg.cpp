@@ -4,6 +4,7 @@
 #include "../app/win32_platform.h"
 #include "../resources/resource.h"
 #include "log_book.h"
+#include "win32_log_lock.h"
 
 namespace {
 
@@ -30,6 +31,7 @@ void CLogDlg::ShowText(const std::string& text) { SetItemText(IDC_LOG_TEXT, text
 
 void InstallLogBook() {
   static CSystemLogClock clock;
-  static CLogBook book(Win32ToolPlatform().files, clock, LogFolder);
+  static CWin32LogFileLock lock;
+  static CLogBook book(Win32ToolPlatform().files, clock, LogFolder, &lock);
   SetLogBook(&book);
 }

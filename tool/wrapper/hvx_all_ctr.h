@@ -121,6 +121,9 @@ class CHVXAllCtr : public CHVXController {
   int Command_0FFB() override { HVX_CONTROL(Command_0FFB); }
   int GetByte_0FFF() override { HVX_CONTROL(GetByte_0FFF); }
   bool ConnectSimulator(int window) override { HVX_CONTROL(ConnectSimulator, window); }
+  bool ConnectSimulatorNamed(const char* name, int window) override {
+    HVX_CONTROL(ConnectSimulatorNamed, name, window);
+  }
   const char* GetConnectApiVersion() override { HVX_CONNECT(GetVersion); }
   bool Connect(const char* deviceName) override { HVX_CONNECT(Connect, deviceName); }
   bool Reconnect() override { HVX_CONNECT(Reconnect); }

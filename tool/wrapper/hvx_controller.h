@@ -1,4 +1,4 @@
-// The tool's one way to the machine: 121 operations in a fixed slot order, almost all of which
+// The tool's one way to the machine: 122 operations in a fixed slot order, almost all of which
 // forward one call to a slot of the library's API tables. A wrapper whose library is not bound
 // answers every operation with 0, false or null and does nothing.
 #pragma once
@@ -130,5 +130,7 @@ class CHVXController {
   virtual bool PutParameters(const void* data, int length) = 0;
   virtual bool Command_02E5() = 0;
   virtual int GetParameters2(void* buffer, int size) = 0;                        // 120
+  // After every other slot, so that the order of the 121 before it stays as it was.
+  virtual bool ConnectSimulatorNamed(const char* deviceName, int windowHandle) = 0;  // 121
   virtual ~CHVXController() {}
 };

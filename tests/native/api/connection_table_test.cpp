@@ -40,6 +40,9 @@ TEST_F(ConnectionTableTest, DisconnectIsAlwaysTrueAndTheSimulatorGetsTheWindow) 
   EXPECT_EQ(protocol.disconnects, 1);
   EXPECT_TRUE(tables.hvx.ConnectSimulator(0x1234));
   EXPECT_EQ(protocol.simulatorWindows, std::vector<int>{0x1234});
+  EXPECT_TRUE(tables.hvx.ConnectSimulatorNamed("Rack 2", 0x99));
+  EXPECT_FALSE(tables.hvx.ConnectSimulatorNamed(nullptr, 0x99));
+  EXPECT_EQ(protocol.simulatorNames, std::vector<std::string>{"Rack 2"});
 }
 
 TEST_F(ConnectionTableTest, GetStatusDecodesBothWordsInEitherByteOrder) {

@@ -105,6 +105,10 @@ class CTestProtocol : public CCommandProtocol {
     simulatorWindows.push_back(windowHandle);
     return true;
   }
+  bool ConnectSimulatorNamed(const std::string& deviceName, int windowHandle) override {
+    simulatorNames.push_back(deviceName);
+    return ConnectSimulator(windowHandle);
+  }
   bool GetDeviceId(std::string& out) override {
     out = deviceId;
     return deviceIdReadable;
@@ -115,6 +119,7 @@ class CTestProtocol : public CCommandProtocol {
   std::vector<std::string> connectedTo;
   int disconnects = 0;
   std::vector<int> simulatorWindows;
+  std::vector<std::string> simulatorNames;
   std::string deviceId = "MFG:Varnel;MDL:HVX-40;";
   bool deviceIdReadable = true;
 };

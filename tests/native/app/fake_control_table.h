@@ -90,4 +90,5 @@ class FakeControl : public CHVX40ControlAPI {
   FAKE(int, "Control", Command_0FFB, ())
   FAKE(int, "Control", GetByte_0FFF, ())
   FAKE(bool, "Control", ConnectSimulator, (int w), w)
+  FAKE(bool, "Control", ConnectSimulatorNamed, (const char* n, int w), n, w)
 };

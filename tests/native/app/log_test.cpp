@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include "fake_platform.h"
@@ -146,6 +147,47 @@ TEST_F(LogFiles, RotationWithGapsRenamesOnlyWhatExists) {
   EXPECT_EQ(40000 + kStamp.size() + 3, ReadText(File(kPrefix, 1)).size());
   EXPECT_EQ(2u, files.renames.size());
   EXPECT_EQ(File(kPrefix, 1) + " -> " + File(kPrefix, 2), files.renames[0]) << "oldest first";
+}
+
+// Other programs write the same files: the whole entry, rotation included, happens inside the
+// lock, and a lock that cannot be had loses no entry.
+class RecordingLock : public CLogFileLock {
+ public:
+  explicit RecordingLock(std::function<std::string()> look) : look_(std::move(look)) {}
+  bool Acquire(const std::string& lockPath) override {
+    steps.push_back("acquire " + lockPath + " seeing " + look_());
+    return available;
+  }
+  void Release() override { steps.push_back("release seeing " + look_()); }
+  std::vector<std::string> steps;
+  bool available = true;
+
+ private:
+  std::function<std::string()> look_;
+};
+
+TEST_F(LogFiles, AnEntryAndItsRotationHappenInsideTheLockOfThePrefixsSet) {
+  RecordingLock lock([this] {
+    return std::to_string(files.Size(File(kPrefix, 0))) + "/" +
+           std::to_string(files.Size(File(kPrefix, 1)));
+  });
+  CLogBook locked{files, clock, [this](std::string& folder) {
+                    folder = scratch.WinPath();
+                    return true;
+                  }, &lock};
+  WriteText(File(kPrefix, 0), std::string(31744, '.'));
+  locked.Record(kPrefix, "x");
+  const std::string entry = kStamp + "x\r\n";
+  EXPECT_EQ(lock.steps,
+            (std::vector<std::string>{
+                "acquire " + scratch.WinPath() + "\\" + kPrefix + "_log.lock seeing 31744/-1",
+                "release seeing -1/" + std::to_string(31744 + entry.size())}));
+
+  lock.steps.clear();
+  lock.available = false;
+  locked.Record(kPrefix, "still written");
+  EXPECT_EQ(kStamp + "still written\r\n", ReadText(File(kPrefix, 0)));
+  EXPECT_EQ(lock.steps.size(), 1u) << "a lock not had is not released";
 }
 
 TEST(LogPanel, NewestLineFirstAndBounded) {

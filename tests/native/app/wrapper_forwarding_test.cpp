@@ -54,6 +54,8 @@ const std::vector<Slot>& Slots() {
       S("Control.GetTriple_3200", GetTriple_3200(&c, &b, &a), P(&c), P(&b), P(&a)),
       S("Control.SetIndexedValue_347B", SetIndexedValue_347B(8, 77), 8, 77),
       S("Control.ConnectSimulator", ConnectSimulator(0x1234), 0x1234),
+      S("Control.ConnectSimulatorNamed", ConnectSimulatorNamed(queueName, 0x1234), P(queueName),
+        0x1234),
       S("Connect.GetVersion", GetConnectApiVersion()),
       S("Connect.Connect", Connect(queueName), P(queueName)),
       S("Connect.GetDeviceNameAt", GetDeviceNameAt(1), 1),

@@ -2,6 +2,8 @@
 // its own code and one line on standard error that names what failed and what was left as it
 // was; a refused command never reaches the machine.
 #include "cli_fixture.h"
+#include "../../../cli/emulator_access.h"
+#include "../../../library/transport/simulator_block.h"
 #include "support/json_reader.h"
 #include "../../../tool/wrapper/controller_holder.h"
 
@@ -231,6 +233,38 @@ TEST_F(CliRunner, CtrlCDuringTheFirmwareInstallationIsOnlyAnnounced) {
   EXPECT_EQ(simulator.opened, (std::vector<std::string>{"HVX-A", "HVX-A"}));
   EXPECT_NE(console.out.find("Success to update. Please restart HVX-40."), std::string::npos);
   EXPECT_FALSE(interrupt.Request()) << "still unstoppable after the installation";
+}
+
+}  // namespace
+
+namespace {
+
+// hvx40ctl --simulator finds every running emulator by its window's title and opens each by its
+// device name, never the default machine in its place.
+TEST(EmulatorAccess, ListsRunningEmulatorsByNameAndOpensTheOneNamed) {
+  std::string name;
+  EXPECT_TRUE(simblock::DeviceFromWindowTitle(simblock::SimulatorWindowTitle("Rack 2"), name));
+  EXPECT_EQ(name, "Rack 2");
+  EXPECT_FALSE(simblock::DeviceFromWindowTitle("HVX-40 Emulator - ", name));
+  EXPECT_FALSE(simblock::DeviceFromWindowTitle("Notepad", name));
+
+  std::vector<std::string> running = {"Rack 2", "Rack 1", "Rack 2"};
+  CEmulatorAccess access([&running](std::vector<std::string>& names) {
+    names = running;
+    return true;
+  });
+  std::vector<std::string> names;
+  ASSERT_TRUE(access.ListMachines(names));
+  EXPECT_EQ(names, (std::vector<std::string>{"Rack 1", "Rack 2"}));
+  running.clear();
+  names.clear();
+  ASSERT_TRUE(access.ListMachines(names));
+  EXPECT_EQ(names, std::vector<std::string>{"Varnel HVX-40"}) << "none running: the default";
+
+  FakeController controller;
+  EXPECT_CALL(controller, ConnectSimulatorNamed(testing::StrEq("Rack 2"), 0)).WillOnce(Return(true));
+  EXPECT_CALL(controller, ConnectSimulator(_)).Times(0);
+  EXPECT_TRUE(access.Open(controller, "Rack 2"));
 }
 
 }  // namespace

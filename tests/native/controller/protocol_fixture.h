@@ -15,6 +15,7 @@ class CProtocolUnderTest : public CCommandProtocol {
   bool Connect(const std::string&) override { return false; }
   void Disconnect() override {}
   bool ConnectSimulator(int) override { return false; }
+  bool ConnectSimulatorNamed(const std::string&, int) override { return false; }
   bool GetDeviceId(std::string&) override { return false; }
 
   void SetSwap(bool swap) { swapBytes_ = swap; }

@@ -39,6 +39,29 @@ TEST_F(AgeingRunTest, OneCycleWithTheSpindleThenCancelWindsDownParksAndLogsTheCy
   EXPECT_EQ(box.cycleCounts, (std::vector<int>{0, 1}));
 }
 
+// A rack run ends by itself at the park position, after whole cycles, and then winds down and
+// parks as a cancel does; nothing is stopped half-way.
+TEST_F(AgeingRunTest, APlannedEndStopsAtTheParkPositionAfterWholeCyclesAndWindsDown) {
+  CAgeingRun run(machine, wait, boxes, log);
+  std::vector<int> asked;
+  run.SetPlannedEnd([&asked](int cycles) {
+    asked.push_back(cycles);
+    return cycles >= 2;
+  });
+  run.Run(false, box);
+  EXPECT_EQ(journal,
+            Concat({{"ask: yes", "box open"}, kStartPark,
+                    {"log: Aiging", kToPark, kToCorner, kToPark, kToCorner, kToPark,
+                     "log: Ageing ended after 2 cycles: the planned run was complete",
+                     "StopMotion", "SetSpindleSpeed 0", "position", kToPark, kToPark, kToPark,
+                     "box close"}}));
+  EXPECT_EQ(asked, (std::vector<int>{0, 1, 2}));
+  EXPECT_TRUE(run.Started());
+  EXPECT_EQ(run.Cycles(), 2);
+  EXPECT_EQ(run.End(), RunBreak::kRunComplete);
+  EXPECT_TRUE(run.Parked());
+}
+
 TEST_F(AgeingRunTest, AStopSeenOnTheWayToTheCornerEndsTheCyclesAndStillParks) {
   ON_CALL(fake, GetStatus(_, _)).WillByDefault([&](uint32_t* s, uint32_t* h) {
     const bool corner = !journal.empty() && journal.back() == kToCorner;

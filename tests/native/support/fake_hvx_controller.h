@@ -89,6 +89,7 @@ class CFakeHVXController : public CHVXController {
   MOCK_METHOD(int, Command_0FFB, (), (override));
   MOCK_METHOD(int, GetByte_0FFF, (), (override));
   MOCK_METHOD(bool, ConnectSimulator, (int windowHandle), (override));
+  MOCK_METHOD(bool, ConnectSimulatorNamed, (const char* deviceName, int windowHandle), (override));
   MOCK_METHOD(const char*, GetConnectApiVersion, (), (override));
   MOCK_METHOD(bool, Connect, (const char* deviceName), (override));
   MOCK_METHOD(bool, Reconnect, (), (override));

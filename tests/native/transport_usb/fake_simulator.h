@@ -27,6 +27,8 @@ class CFakeSimulator : public CSimulatorIpc {
     uint16_t length;
   };
 
+  std::string device = simblock::kPlainEventsDevice;  // the machine whose events this one serves
+
   CFakeSimulator() : block(4096, 0) {
     block[simblock::kStatus1] = simblock::kDevicePresentBit;
     Pipe(simblock::kControlPipeOffset, kControlPipe);
@@ -52,10 +54,10 @@ class CFakeSimulator : public CSimulatorIpc {
   void SetEvent(OsHandle event) override {
     const std::string name = eventNames[reinterpret_cast<intptr_t>(event) - 1];
     setNames.push_back(name);
-    if (name == simblock::EventName(simblock::kControlRequest)) OnControl();
-    if (name == simblock::EventName(simblock::kBulkOutRequest)) OnBulkOut();
-    if (name == simblock::EventName(simblock::kBulkInRequest)) OnBulkIn();
-    if (name == simblock::EventName(simblock::kOutputFileRequest)) {
+    if (name == simblock::EventName(simblock::kControlRequest, device)) OnControl();
+    if (name == simblock::EventName(simblock::kBulkOutRequest, device)) OnBulkOut();
+    if (name == simblock::EventName(simblock::kBulkInRequest, device)) OnBulkIn();
+    if (name == simblock::EventName(simblock::kOutputFileRequest, device)) {
       outputPaths.push_back(reinterpret_cast<const char*>(&block[simblock::kOutputFilePath]));
     }
   }

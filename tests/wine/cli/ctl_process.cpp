@@ -1,5 +1,6 @@
 #include "ctl_process.h"
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -38,52 +39,100 @@ bool Exists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-CtlResult RunCaptured(const std::string& commandLine, const std::string& folder, DWORD timeoutMs) {
-  CtlResult result;
-  const std::string outPath = TempPath("hvx_cli_out.txt");
-  const std::string errPath = TempPath("hvx_cli_err.txt");
-  HANDLE out = InheritableFile(outPath);
-  HANDLE err = InheritableFile(errPath);
+namespace {
+
+// One program running with its output captured to files of its own.
+struct CapturedRun {
+  PROCESS_INFORMATION info{};
+  bool started = false;
+  std::string outPath, errPath;
+  DWORD start = 0;
+};
+
+CapturedRun StartCaptured(const std::string& commandLine, const std::string& folder,
+                          const std::string& tag) {
+  CapturedRun run;
+  run.outPath = TempPath("hvx_cli_out" + tag + ".txt");
+  run.errPath = TempPath("hvx_cli_err" + tag + ".txt");
+  HANDLE out = InheritableFile(run.outPath);
+  HANDLE err = InheritableFile(run.errPath);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
   startup.hStdOutput = out;
   startup.hStdError = err;
-  PROCESS_INFORMATION info{};
   std::vector<char> line(commandLine.begin(), commandLine.end());
   line.push_back('\0');
-  const DWORD start = GetTickCount();
-  if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                     folder.empty() ? nullptr : folder.c_str(), &startup, &info)) {
-    DWORD code = static_cast<DWORD>(-1);
-    if (WaitForSingleObject(info.hProcess, timeoutMs) == WAIT_OBJECT_0) {
-      GetExitCodeProcess(info.hProcess, &code);
-    } else {
-      TerminateProcess(info.hProcess, 99);
-    }
-    result.exitCode = static_cast<int>(code);
-    CloseHandle(info.hThread);
-    CloseHandle(info.hProcess);
-  }
-  result.ms = GetTickCount() - start;
+  run.start = GetTickCount();
+  run.started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                               folder.empty() ? nullptr : folder.c_str(), &startup, &run.info) != 0;
   CloseHandle(out);
   CloseHandle(err);
-  result.out = ReadBytes(outPath);
-  result.err = ReadBytes(errPath);
+  return run;
+}
+
+CtlResult FinishCaptured(CapturedRun& run, DWORD deadline) {
+  CtlResult result;
+  if (run.started) {
+    const DWORD now = GetTickCount();
+    const DWORD left = static_cast<LONG>(deadline - now) > 0 ? deadline - now : 0;
+    DWORD code = static_cast<DWORD>(-1);
+    if (WaitForSingleObject(run.info.hProcess, left) == WAIT_OBJECT_0) {
+      GetExitCodeProcess(run.info.hProcess, &code);
+    } else {
+      TerminateProcess(run.info.hProcess, 99);
+      WaitForSingleObject(run.info.hProcess, 5000);
+    }
+    result.exitCode = static_cast<int>(code);
+    CloseHandle(run.info.hThread);
+    CloseHandle(run.info.hProcess);
+  }
+  result.ms = GetTickCount() - run.start;
+  result.out = ReadBytes(run.outPath);
+  result.err = ReadBytes(run.errPath);
   return result;
 }
 
-CtlResult RunCtl(const std::vector<std::string>& args, DWORD timeoutMs) {
+std::string CtlCommandLine(const std::vector<std::string>& args) {
   std::string commandLine = QuoteArgument(ProgramFolder() + "hvx40ctl.exe");
   for (const std::string& arg : args) commandLine += " " + QuoteArgument(arg);
-  return RunCaptured(commandLine, "", timeoutMs);
+  return commandLine;
 }
 
-std::vector<std::string> ToolLogLines() {
+}  // namespace
+
+CtlResult RunCaptured(const std::string& commandLine, const std::string& folder, DWORD timeoutMs) {
+  CapturedRun run = StartCaptured(commandLine, folder, "");
+  return FinishCaptured(run, run.start + timeoutMs);
+}
+
+std::vector<CtlResult> RunCtlTogether(const std::vector<std::vector<std::string>>& runs,
+                                      DWORD timeoutMs) {
+  std::vector<CapturedRun> started;
+  for (size_t i = 0; i < runs.size(); ++i) {
+    started.push_back(StartCaptured(CtlCommandLine(runs[i]), "", std::to_string(i)));
+  }
+  const DWORD deadline = GetTickCount() + timeoutMs;
+  std::vector<CtlResult> results;
+  for (CapturedRun& run : started) results.push_back(FinishCaptured(run, deadline));
+  return results;
+}
+
+CtlResult RunCtl(const std::vector<std::string>& args, DWORD timeoutMs) {
+  return RunCaptured(CtlCommandLine(args), "", timeoutMs);
+}
+
+std::string ToolLogPath(int number) {
   char folder[MAX_PATH];
-  if (!GetDataFolder("Mek for HVX-40", folder)) return {};
-  std::ifstream file(std::string(folder) + "\\Varnel HVX-40_log00.txt");
+  if (!GetDataFolder("Mek for HVX-40", folder)) return std::string();
+  char name[32];
+  std::snprintf(name, sizeof name, "\\Varnel HVX-40_log%02d.txt", number);
+  return folder + std::string(name);
+}
+
+std::vector<std::string> ToolLogLines(int number) {
+  std::ifstream file(ToolLogPath(number));
   std::vector<std::string> lines;
   std::string line;
   while (std::getline(file, line)) {

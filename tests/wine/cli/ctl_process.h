@@ -22,13 +22,19 @@ struct CtlResult {
 CtlResult RunCtl(const std::vector<std::string>& args, DWORD timeoutMs = 60000);
 // Runs any command line with its output captured, in the folder given (empty: the current one).
 CtlResult RunCaptured(const std::string& commandLine, const std::string& folder, DWORD timeoutMs);
+// Starts hvx40ctl.exe once per argument list, all at once, and waits for every run (at most
+// timeoutMs in all); the results in the order given.
+std::vector<CtlResult> RunCtlTogether(const std::vector<std::vector<std::string>>& runs,
+                                      DWORD timeoutMs);
 
 std::string TempPath(const std::string& name);
 bool WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
 bool Exists(const std::string& path);
-// The lines of the tool's log file ("Varnel HVX-40_log00.txt" in its data folder).
-std::vector<std::string> ToolLogLines();
+// The lines of the tool's log file ("Varnel HVX-40_log00.txt" in its data folder, or the older
+// file of that number).
+std::vector<std::string> ToolLogLines(int number = 0);
+std::string ToolLogPath(int number);
 
 class CtlTest : public ::testing::Test {
  protected:

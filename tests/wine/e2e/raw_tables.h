@@ -153,6 +153,7 @@ struct MachineTable {  // "V100", 70 slots
   /* 67 */ virtual int Command_0FFB() = 0;
   /* 68 */ virtual int GetByte_0FFF() = 0;
   /* 69 */ virtual bool ConnectSimulator(int windowHandle) = 0;
+  /* 70 */ virtual bool ConnectSimulatorNamed(const char* deviceName, int windowHandle) = 0;
 };
 
 struct ProductionTable {  // "V100", 6 slots

@@ -5,16 +5,21 @@
 #include "axis_texts.h"
 
 void CAgeingRun::Run(bool withSpindle, IProgressBox& box) {
+  started_ = parked_ = false;
+  cycles_ = 0;
+  end_ = RunBreak::kNone;
   if (!boxes_.Ask(kAgeingQuestion)) return;
   box.Open(kStopHintText);
   if (!machine_.MayStartJob()) {
     box.Close();
     return;
   }
+  started_ = true;
   AxisVector parked{};
   RunBreak why = RunBreak::kNone;
   const ParkOutcome start = ReturnToPark(machine_, wait_, box, kSpeed, parked, &why);
   if (start == ParkOutcome::kNoPosition) {
+    end_ = why;
     log_.AddLog(AgeingStartFailure(why));
     box.Close();
     return;
@@ -24,13 +29,14 @@ void CAgeingRun::Run(bool withSpindle, IProgressBox& box) {
   if (start == ParkOutcome::kParked) {
     if (withSpindle) machine_.SetSpindleSpeed(kSpindleRpm);
     log_.AddLog("Aiging");
-    const RunBreak end = Cycle(box);
-    log_.AddLog(AgeingOutcome(cycles_, end));
+    end_ = Cycle(box);
+    log_.AddLog(AgeingOutcome(cycles_, end_));
   } else {
+    end_ = why;
     log_.AddLog(AgeingStartFailure(why));
   }
   WindDown(box);
-  ReturnToPark(machine_, wait_, box, kSpeed, parked);
+  parked_ = ReturnToPark(machine_, wait_, box, kSpeed, parked) == ParkOutcome::kParked;
   box.Close();
 }
 
@@ -43,6 +49,7 @@ RunBreak CAgeingRun::Cycle(IProgressBox& box) {
   if (wait_.WaitForMachine(box) != WaitResult::kFinished) return wait_.LastBreak();
   for (;; ++cycles_) {
     box.ShowCycleCount(cycles_);
+    if (plannedEnd_ && plannedEnd_(cycles_)) return RunBreak::kRunComplete;
     machine_.MoveTo(kAgeingFarCorner, kSpeed);
     if (wait_.WaitForMachine(box) != WaitResult::kFinished) break;
     machine_.MoveTo(ParkPosition, kSpeed);

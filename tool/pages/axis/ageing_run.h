@@ -3,6 +3,7 @@
 // or the machine stops. It always winds down (spindle off) and parks before it ends.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "../common/machine_wait.h"
@@ -18,6 +19,19 @@ class CAgeingRun {
 
   void Run(bool withSpindle, IProgressBox& box);
 
+  // A run with an end of its own: asked at each return to the park position with the cycles
+  // completed, and the run winds down as a cancel does once it answers true. Without one the
+  // run goes on until it is cancelled or the machine stops.
+  void SetPlannedEnd(std::function<bool(int cycles)> reached) { plannedEnd_ = std::move(reached); }
+
+  // How the last Run ended: whether it got past the question and the job guard to the
+  // machine, the cycles completed, why the cycles ended (kRunComplete at a planned end), and
+  // whether the machine stood at the park position afterwards.
+  bool Started() const { return started_; }
+  int Cycles() const { return cycles_; }
+  RunBreak End() const { return end_; }
+  bool Parked() const { return parked_; }
+
  private:
   // Runs cycles until a wait does not finish normally; returns why.
   RunBreak Cycle(IProgressBox& box);
@@ -27,7 +41,11 @@ class CAgeingRun {
   CMachineWait& wait_;
   IPageBoxes& boxes_;
   ILogSink& log_;
+  std::function<bool(int cycles)> plannedEnd_;
   int cycles_ = 0;
+  bool started_ = false;
+  RunBreak end_ = RunBreak::kNone;
+  bool parked_ = false;
 };
 
 // The log's account of an ageing run: the cycles it completed and why it ended.

@@ -32,6 +32,8 @@ const AxisDrive* FindDrive(const std::string& axisText) {
 }  // namespace
 
 void CLoadCheck::Run(const LoadCheckChoice& choice, IProgressBox& box) {
+  started_ = passed_ = false;
+  why_ = RunBreak::kNone;
   if (!boxes_.Ask(kLoadCheckQuestion)) return;
   if (!choice.axisChosen || !choice.currentChosen) {
     boxes_.Tell(kSelectCurrentAndAxisText);
@@ -39,13 +41,14 @@ void CLoadCheck::Run(const LoadCheckChoice& choice, IProgressBox& box) {
   }
   if (!machine_.MayStartJob()) return;
   const int current = LeadingPercent(choice.currentText);
+  started_ = true;
   box.Open(kStopHintText);
   bool passed = false;
-  why_ = RunBreak::kNone;
   if (DriveAndReturn(choice.axisText, current, box, passed)) {
     box.Close();
     log_.AddLog("LoadChecked " + choice.axisText);
   }
+  passed_ = passed;
   log_.AddLog(LoadCheckOutcome(choice.axisText, passed, why_));
   Report(passed, box);
 }

@@ -24,6 +24,12 @@ class CLoadCheck {
 
   void Run(const LoadCheckChoice& choice, IProgressBox& box);
 
+  // How the last Run ended: whether it got past the questions and the job guard to the
+  // machine, whether the axis reached its sensor, and why the run broke off (kNone if not).
+  bool Started() const { return started_; }
+  bool Passed() const { return passed_; }
+  RunBreak Why() const { return why_; }
+
  private:
   // Park, drive, park again. False when a move or a wait broke the run off (why_ tells why);
   // passed tells whether the sensor was reached before that.
@@ -38,6 +44,8 @@ class CLoadCheck {
   IPageBoxes& boxes_;
   ILogSink& log_;
   RunBreak why_ = RunBreak::kNone;
+  bool started_ = false;
+  bool passed_ = false;
 };
 
 // The log's verdict on a load check of the axis: passed, failed (the sensor was not reached, or

@@ -8,6 +8,7 @@ std::string RunBreakText(RunBreak why) {
     case RunBreak::kOffline: return "the machine went offline";
     case RunBreak::kMoveRefused: return "the machine refused a move";
     case RunBreak::kNoPosition: return "the position could not be read";
+    case RunBreak::kRunComplete: return "the planned run was complete";
     default: return std::string();
   }
 }

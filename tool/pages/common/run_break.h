@@ -12,6 +12,7 @@ enum class RunBreak {
   kOffline,      // the machine went offline
   kMoveRefused,  // the machine refused a move
   kNoPosition,   // the current position could not be read
+  kRunComplete,  // a run with an end of its own (cycles or minutes) reached it
 };
 
 // "cancelled", "the cover was opened", ...; empty for kNone.

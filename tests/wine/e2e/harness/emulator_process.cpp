@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <fstream>
 
-namespace {
+#include "simulator_block.h"
 
-const char kMappingName[] = "IPC Memory for Varnel HVX-40";
+namespace {
 
 HANDLE Launch(const std::string& commandLine) {
   STARTUPINFOA startup = {};
@@ -59,8 +59,12 @@ int RunProgram(const std::string& commandLine, DWORD timeoutMs) {
 
 bool CEmulatorProcess::Start(const std::vector<std::string>& options) {
   Stop();
+  name_ = simblock::kPlainEventsDevice;
   std::string commandLine = EmulatorCommand();
-  for (const std::string& option : options) commandLine += " " + QuoteArgument(option);
+  for (size_t i = 0; i < options.size(); ++i) {
+    if (options[i] == "/name" && i + 1 < options.size()) name_ = options[i + 1];
+    commandLine += " " + QuoteArgument(options[i]);
+  }
   process_ = Launch(commandLine);
   if (process_ && WaitUntilServing()) return true;
   Stop();
@@ -70,7 +74,7 @@ bool CEmulatorProcess::Start(const std::vector<std::string>& options) {
 bool CEmulatorProcess::WaitUntilServing() {
   for (int attempt = 0; attempt < 200; ++attempt) {
     if (WaitForSingleObject(process_, 0) == WAIT_OBJECT_0) return false;  // it ended
-    HANDLE mapping = OpenFileMappingA(FILE_MAP_READ, FALSE, kMappingName);
+    HANDLE mapping = OpenFileMappingA(FILE_MAP_READ, FALSE, simblock::MappingName(name_).c_str());
     if (mapping) {
       CloseHandle(mapping);
       if (!Dump().empty()) return true;
@@ -81,7 +85,9 @@ bool CEmulatorProcess::WaitUntilServing() {
 }
 
 bool CEmulatorProcess::Send(const std::string& command) {
-  return RunProgram(EmulatorCommand() + " /send " + QuoteArgument(command), 10000) == 0;
+  return RunProgram(EmulatorCommand() + " /name " + QuoteArgument(name_) + " /send " +
+                        QuoteArgument(command),
+                    10000) == 0;
 }
 
 std::map<std::string, std::string> CEmulatorProcess::Dump() {

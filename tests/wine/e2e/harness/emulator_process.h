@@ -17,7 +17,8 @@ class CEmulatorProcess {
   ~CEmulatorProcess() { Stop(); }
 
   // Starts the emulator with the given options and waits until it serves its block and
-  // answers its control channel; false if it does not within 20 s.
+  // answers its control channel; false if it does not within 20 s. With "/name NAME" among the
+  // options every later command goes to that machine.
   bool Start(const std::vector<std::string>& options);
   // Hands one command to the running emulator ("present off", "fault noack on", ...).
   bool Send(const std::string& command);
@@ -26,11 +27,14 @@ class CEmulatorProcess {
   // Asks the emulator to quit and waits for it; ends it by force when it does not go.
   void Stop();
   bool running() const { return process_ != nullptr; }
+  // The device name the emulator serves under.
+  const std::string& name() const { return name_; }
 
  private:
   bool WaitUntilServing();
 
   HANDLE process_ = nullptr;
+  std::string name_ = "Varnel HVX-40";
 };
 
 // Runs a program to its end (at most timeoutMs) and gives its exit code, or -1.
