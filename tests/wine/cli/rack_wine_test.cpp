@@ -11,7 +11,7 @@ namespace {
 
 constexpr int kMachines = 4;
 // 203200, the far corner's X, as a move record carries it.
-const char kFarCornerX[] = "00190300";
+const char kFarCornerX[] = "c0190300";
 
 std::string MachineName(int n) { return "Rack " + std::to_string(n + 1); }
 

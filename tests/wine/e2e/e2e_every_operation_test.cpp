@@ -192,6 +192,8 @@ const std::vector<Operation> kControl = {
     {"Command_0FFB", [](R& r) { return r.control->Command_0FFB() == 1; }, true, Completed("W 0ffb")},
     {"GetByte_0FFF", [](R& r) { return r.control->GetByte_0FFF() != -1; }, true, Query("W 0fff")},
     {"ConnectSimulator", [](R& r) { return r.control->ConnectSimulator(0); }, true, Within("R 0002 4")},
+    {"ConnectSimulatorNamed", [](R& r) { return r.control->ConnectSimulatorNamed("Varnel HVX-40", 0); },
+     true, Within("R 0002 4")},
 };
 
 const std::vector<Operation> kProduction = {
