@@ -50,6 +50,10 @@ CommandOutcome RunLoadCheck(CommandContext& context) {
   if (seams.progress.Cancelled() || (context.interrupt.Requested() && seams.progress.Opened())) {
     return StoppedByInterrupt("motion and spindle were stopped where the machine stood");
   }
+  if (context.interrupt.Requested()) {
+    return Failure(ExitCode::kInterrupted, "interrupted before loadcheck reached the machine",
+                   "the machine is unchanged");
+  }
   if (!firstFailure.empty()) {
     return Failure(ExitCode::kMachineFailed, firstFailure,
                    brokenOff ? "the machine stands where it stopped"
