@@ -121,6 +121,14 @@ TEST_F(ControllerTest, TheSimulatorIsConnectedUnderTheModelName) {
 // Machines side by side: each has its own block, its own events and its own lock, and the model
 // string's machine keeps the plain event names.
 TEST_F(ControllerTest, ANamedSimulatorIsReachedThroughItsOwnBlockEventsAndLock) {
+  // A named machine that is not running leaves the previous transport in use, as without a name.
+  ConnectUsb();
+  simulator.mappingExists = false;
+  EXPECT_FALSE(controller.ConnectSimulatorNamed("Rack 9", 0));
+  EXPECT_EQ(&controller.current(), &controller.usb());
+  EXPECT_EQ(simulator.mappingNames.back(), "IPC Memory for Rack 9");
+
+  simulator.mappingExists = true;
   simulator.device = "Rack 2";
   simulator.controlAnswers.push_back({1, 0, 0x34, 0x12});
   ASSERT_TRUE(controller.ConnectSimulatorNamed("Rack 2", 0));
@@ -137,12 +145,6 @@ TEST_F(ControllerTest, ANamedSimulatorIsReachedThroughItsOwnBlockEventsAndLock) 
   ASSERT_TRUE(controller.ConnectSimulator(0));
   EXPECT_EQ(simulator.mappingNames.back(), "IPC Memory for Varnel HVX-40");
   EXPECT_EQ(usbSystem.mutexNames.back(), "Global\\RireveZirariduda Varnel HVX-40");
-
-  // A named machine that is not running leaves the previous transport in use, as without a name.
-  ConnectUsb();
-  simulator.mappingExists = false;
-  EXPECT_FALSE(controller.ConnectSimulatorNamed("Rack 9", 0));
-  EXPECT_EQ(&controller.current(), &controller.usb());
 }
 
 TEST_F(ControllerTest, DisconnectAfterTheSimulatorLeavesBothClosedOnUsb) {
