@@ -1,6 +1,7 @@
 #include "machine_motion.h"
 
 #include <algorithm>
+#include <iterator>
 
 const AxisRange kTravel[kLinearAxes] = {{0, 203200}, {0, 152400}, {-60500, 0}};
 const AxisRange kSensorReach[kLinearAxes] = {{-2500, 203200}, {0, 154900}, {-60500, 2500}};
@@ -64,7 +65,7 @@ bool CMachineMotion::Moving() const {
 
 void CMachineMotion::Position(int32_t out[kVectorValues]) const {
   for (int axis = 0; axis < kLinearAxes; ++axis) out[axis] = Position(axis);
-  std::copy(rotary_, rotary_ + kVectorValues - kLinearAxes, out + kLinearAxes);
+  std::copy(std::begin(rotary_), std::end(rotary_), out + kLinearAxes);
 }
 
 int32_t CMachineMotion::Position(int axis) const {

@@ -115,7 +115,7 @@ class CScriptedTransport : public CTransport {
   static int32_t Give(const Scripted& answer, void* buffer, uint32_t length) {
     if (answer.fails) return -1;
     const size_t n = std::min<size_t>(length, answer.bytes.size());
-    std::memcpy(buffer, answer.bytes.data(), n);
+    std::copy_n(answer.bytes.begin(), n, static_cast<uint8_t*>(buffer));
     return static_cast<int32_t>(n);
   }
 

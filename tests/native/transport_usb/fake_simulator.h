@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <deque>
 #include <string>
 #include <vector>
@@ -121,7 +120,7 @@ class CFakeSimulator : public CSimulatorIpc {
       controlAnswers.pop_front();
     }
     answering = false;
-    std::memcpy(pipe + simblock::kPipeData, answer.data(), answer.size());
+    std::copy(answer.begin(), answer.end(), pipe + simblock::kPipeData);
     simblock::Put16(pipe + simblock::kPipeCount, static_cast<uint16_t>(answer.size()));
   }
   void OnBulkOut() {
@@ -136,7 +135,7 @@ class CFakeSimulator : public CSimulatorIpc {
       chunk = bulkInChunks.front();
       bulkInChunks.pop_front();
     }
-    std::memcpy(pipe + simblock::kPipeData, chunk.data(), chunk.size());
+    std::copy(chunk.begin(), chunk.end(), pipe + simblock::kPipeData);
     simblock::Put16(pipe + simblock::kPipeCount, static_cast<uint16_t>(chunk.size()));
   }
 

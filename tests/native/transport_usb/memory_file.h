@@ -3,7 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -18,7 +18,8 @@ class CMemoryFile : public CFileSource {
     ++reads;
     if (failRead) return -1;
     const size_t n = std::min(static_cast<size_t>(length), bytes_.size() - position_);
-    std::memcpy(buffer, bytes_.data() + position_, n);
+    std::copy_n(bytes_.begin() + static_cast<std::ptrdiff_t>(position_), n,
+                static_cast<uint8_t*>(buffer));
     position_ += n;
     return static_cast<int>(n);
   }
