@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # scripts/setup against stub apt-get, dpkg and dpkg-query first on PATH: a package index that
-# keeps failing, a 32-bit Wine that cannot be installed, and a base install that fails.
+# keeps failing, a 32-bit Wine that cannot be installed, clang that cannot be installed, and a
+# base install that fails.
 root=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -48,7 +49,8 @@ chmod +x "$work/bin/"*
 run_setup() {
   export STUB="$work/$1"
   shift
-  out=$(PATH="$work/bin:$PATH" HVX_SETUP_MARKER="$STUB/marker" HVX_SETUP_UPDATE_PAUSE=0 \
+  out=$(PATH="$work/bin:$PATH" HVX_SETUP_MARKER="$STUB/marker" \
+    HVX_SETUP_CLANG_MARKER="$STUB/clang-marker" HVX_SETUP_UPDATE_PAUSE=0 \
     "$root/scripts/setup" "$@" 2>&1)
   rc=$?
 }
@@ -98,6 +100,24 @@ check "where everything installs, the 32-bit Wine is installed and nothing is re
 : > "$STUB/calls"
 run_setup flaky
 check "where everything is installed, the set-up returns at once" '[ "$rc" -eq 0 ] && [ ! -s "$STUB/calls" ]'
+
+# Clang that cannot be had: everything else is installed, one line tells, the failure is
+# remembered apart from the 32-bit Wine's.
+mkdir -p "$work/noclang" && echo libclang-rt-dev > "$work/noclang/broken"
+run_setup noclang
+check "a failing clang install still ends the set-up well, everything else installed" \
+  '[ "$rc" -eq 0 ] && grep -qx cmake "$STUB/installed" && grep -qx wine32:i386 "$STUB/installed"'
+check "one line says what failed and that the sanitizer tests and fuzzing are skipped" \
+  'grep -qx "setup: installing clang libclang-rt-dev llvm failed; the sanitizer tests and fuzzing are skipped (scripts/setup --retry-clang tries again)" <<< "$out"'
+check "the clang failure is remembered, and no 32-bit one" \
+  '[ -e "$STUB/clang-marker" ] && [ ! -e "$STUB/marker" ]'
+: > "$STUB/calls"
+run_setup noclang
+check "a later run returns at once" '[ "$rc" -eq 0 ] && [ ! -s "$STUB/calls" ] && [ -z "$out" ]'
+rm "$STUB/broken"
+run_setup noclang --retry-clang
+check "--retry-clang that succeeds forgets the failure" \
+  '[ "$rc" -eq 0 ] && [ ! -e "$STUB/clang-marker" ] && grep -qx llvm "$STUB/installed"'
 
 # A base package that cannot be installed fails the set-up and names what was asked.
 mkdir -p "$work/nobase" && echo g++ > "$work/nobase/broken"
