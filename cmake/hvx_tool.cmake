@@ -11,9 +11,11 @@ function(hvx_add_tool_resources target)
   get_filename_component(dir ${HVX_TOOL_RESOURCES_DIR} ABSOLUTE)
   set(script ${dir}/HVX40MEK.rc)
   set_property(SOURCE ${script} APPEND PROPERTY OBJECT_DEPENDS
-    ${dir}/resource.h ${dir}/HVX40MEK.ico ${dir}/HVX40MEK.manifest
-    ${dir}/cutdata_x.bin ${dir}/cutdata_y.bin)
+    ${dir}/resource.h ${dir}/HVX40MEK.ico ${HVX_VERSION_DIR}/HVX40MEK.manifest
+    ${HVX_VERSION_DIR}/hvx_version.h ${dir}/cutdata_x.bin ${dir}/cutdata_y.bin)
   target_sources(${target} PRIVATE ${script})
+  # The version header, the version block and the generated manifest.
+  target_link_libraries(${target} PRIVATE hvx_version)
   if(R_WITHOUT_LIBRARY)
     return()
   endif()

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "../../tool/resources/resource.h"
+#include "hvx_version.h"
 #include "harness/emulator_process.h"
 #include "harness/journal_file.h"
 #include "main_window_driver.h"
@@ -18,7 +19,7 @@
 
 namespace {
 
-const char kMainCaption[] = "HVX40MEK Ver. 1.02";
+const char kMainCaption[] = HVX_MAIN_WINDOW_TITLE;
 const DWORD kWaitMs = 15000;
 const int kReleases = 10;
 const DWORD kSilentMs = 10000;

@@ -5,6 +5,7 @@
 #include <regex>
 
 #include "harness/emulator_process.h"
+#include "hvx_version.h"
 #include "tool_session.h"
 #include "window_driver.h"
 
@@ -14,8 +15,8 @@ const int kDeviceManagerButton = 1006;
 const int kDeviceNameStatic = 1084;
 const int kRefresh = 1030, kConnect = 1058, kOk = 1013, kClose = 1093;
 const DWORD kWaitMs = 20000;
-// The real main window names the program version (1.0.2) in its title.
-const std::string kMainCaption = "HVX40MEK Ver. 1.02";
+// The real main window names the program version in its title.
+const std::string kMainCaption = HVX_MAIN_WINDOW_TITLE;
 const std::string kManagerCaption = "Device Manager";
 typedef std::vector<std::string> Row;
 

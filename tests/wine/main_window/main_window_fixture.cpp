@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstdlib>
 
-const char* const kMainCaption = "HVX40MEK Ver. 1.02";
+#include "hvx_version.h"
+
+const char* const kMainCaption = HVX_MAIN_WINDOW_TITLE;
 const std::vector<std::string> kSlowMachine = {"/motion-scale", "0.2"};
 
 namespace {

@@ -56,5 +56,5 @@ class MainWindowTest : public ::testing::Test {
 // so that a test can see it running and end it well before the end of travel.
 extern const std::vector<std::string> kSlowMachine;
 
-// A program of version 1.0.2.x, with no model name reported at index 1.
+// The title of this version of the program, with no model name reported at index 1.
 extern const char* const kMainCaption;

@@ -5,12 +5,13 @@
 #include "app/tool_session.h"
 #include "app/window_driver.h"
 #include "e2e/harness/emulator_process.h"
+#include "hvx_version.h"
 #include "../../../tool/resources/resource.h"
 
 namespace {
 
 const DWORD kWaitMs = 30000;
-const std::string kMainCaption = "HVX40MEK Ver. 1.02";
+const std::string kMainCaption = HVX_MAIN_WINDOW_TITLE;
 
 struct ChildSearch {
   int controlId;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "hvx_version.h"
 #include "resources/resource.h"
 
 namespace {
@@ -45,8 +46,12 @@ TEST(ToolResources, TheFileVersionGivesTheTitleSuffix) {
   char title[32];
   wsprintfA(title, " Ver. %d.%d%d", HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS),
             HIWORD(fixed->dwFileVersionLS));
-  EXPECT_STREQ(" Ver. 1.02", title);
+  EXPECT_STREQ(HVX_TITLE_VERSION, title);
   EXPECT_EQ(0u, LOWORD(fixed->dwFileVersionLS));
+  char* text = nullptr;
+  ASSERT_TRUE(VerQueryValueA(info.data(), "\\StringFileInfo\\040904B0\\FileVersion",
+                             reinterpret_cast<void**>(&text), &length));
+  EXPECT_STREQ(HVX_VERSION_TEXT, text) << "the text and the numbers come from one version";
 }
 
 TEST(ToolResources, IconAndCommonControlsManifestArePresent) {
@@ -54,6 +59,8 @@ TEST(ToolResources, IconAndCommonControlsManifestArePresent) {
   const std::string manifest = ResourceBytes(MAKEINTRESOURCEA(24), 1);
   EXPECT_NE(std::string::npos, manifest.find("Microsoft.Windows.Common-Controls"));
   EXPECT_NE(std::string::npos, manifest.find("version=\"6.0.0.0\""));
+  EXPECT_NE(std::string::npos,
+            manifest.find("name=\"Varnel.HVX40MEK\" version=\"" HVX_VERSION_TEXT "\""));
   // A fixed architecture would keep the other width's build from loading the common controls.
   EXPECT_EQ(std::string::npos, manifest.find("processorArchitecture=\"x86\""));
   EXPECT_EQ(std::string::npos, manifest.find("processorArchitecture=\"amd64\""));
