@@ -13,8 +13,17 @@ CToolSession::~CToolSession() {
   CloseHandle(process_);
 }
 
+std::string ToolFolder() {
+  char folder[MAX_PATH] = "";
+  const DWORD length = GetEnvironmentVariableA("HVX_TOOL_FOLDER", folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return ProgramFolder();
+  std::string path(folder, length);
+  if (path.back() != '\\') path += '\\';
+  return path;
+}
+
 bool CToolSession::Start(const std::string& arguments) {
-  std::string line = QuoteArgument(ProgramFolder() + "HVX40MEK.exe") + " " + arguments;
+  std::string line = QuoteArgument(ToolFolder() + "HVX40MEK.exe") + " " + arguments;
   std::vector<char> buffer(line.begin(), line.end());
   buffer.push_back('\0');
   STARTUPINFOA startup{};

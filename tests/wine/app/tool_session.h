@@ -19,6 +19,10 @@ class CToolSession {
   HANDLE process_ = nullptr;
 };
 
+// The folder of the HVX40MEK.exe that Start runs, with a trailing backslash: the build's own, or
+// an installed copy's where HVX_TOOL_FOLDER names one.
+std::string ToolFolder();
+
 // The log file that the tool writes under the model's prefix, and its lines.
 std::string CurrentLogFile();
 std::vector<std::string> ReadLines(const std::string& path);

@@ -7,20 +7,6 @@
 
 namespace {
 
-HANDLE Launch(const std::string& commandLine) {
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info = {};
-  std::vector<char> line(commandLine.begin(), commandLine.end());
-  line.push_back('\0');
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &info)) {
-    return nullptr;
-  }
-  CloseHandle(info.hThread);
-  return info.hProcess;
-}
-
 std::string EmulatorCommand() { return QuoteArgument(ProgramFolder() + "hvx40sim.exe"); }
 
 std::string TemporaryPath(const char* prefix) {
@@ -44,8 +30,22 @@ std::string QuoteArgument(const std::string& argument) {
   return argument.find(' ') == std::string::npos ? argument : "\"" + argument + "\"";
 }
 
+HANDLE StartProgram(const std::string& commandLine) {
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info = {};
+  std::vector<char> line(commandLine.begin(), commandLine.end());
+  line.push_back('\0');
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &info)) {
+    return nullptr;
+  }
+  CloseHandle(info.hThread);
+  return info.hProcess;
+}
+
 int RunProgram(const std::string& commandLine, DWORD timeoutMs) {
-  HANDLE process = Launch(commandLine);
+  HANDLE process = StartProgram(commandLine);
   if (!process) return -1;
   DWORD code = static_cast<DWORD>(-1);
   if (WaitForSingleObject(process, timeoutMs) == WAIT_OBJECT_0) {
@@ -65,7 +65,7 @@ bool CEmulatorProcess::Start(const std::vector<std::string>& options) {
     if (options[i] == "/name" && i + 1 < options.size()) name_ = options[i + 1];
     commandLine += " " + QuoteArgument(options[i]);
   }
-  process_ = Launch(commandLine);
+  process_ = StartProgram(commandLine);
   if (process_ && WaitUntilServing()) return true;
   Stop();
   return false;

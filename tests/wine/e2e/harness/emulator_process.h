@@ -37,6 +37,8 @@ class CEmulatorProcess {
   std::string name_ = "Varnel HVX-40";
 };
 
+// Starts a program without waiting for it; its process handle, or null.
+HANDLE StartProgram(const std::string& commandLine);
 // Runs a program to its end (at most timeoutMs) and gives its exit code, or -1.
 int RunProgram(const std::string& commandLine, DWORD timeoutMs);
 // A command-line argument in double quotes when it holds a blank.
