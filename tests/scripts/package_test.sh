@@ -26,6 +26,8 @@ name_of() {  # width version
 package=$packages/$(name_of "$width" "$version").msi
 newer_package=$packages/$(name_of "$width" "$newer").msi
 other_package=$packages/$(name_of "$other" "$version").msi
+# The higher version packaged again: the same version under another product code.
+rebuilt_package=$packages/rebuilt/$(name_of "$width" "$newer").msi
 upgrade_code="{4E6EB8E5-DCB7-46ED-8C7F-F5258838441D}"
 
 failures=0
@@ -40,7 +42,7 @@ expect() {
 
 # One column of a table's rows whose first column is the key (msiinfo writes CRLF lines).
 column_of() {  # package table key column
-  msiinfo export "$1" "$2" | tr -d '\r' | awk -F '\t' -v key="$3" -v col="$4" '$1 == key { print $col }'
+  msiinfo export "$1" "$2" | sed 's/\r$//' | awk -F '\t' -v key="$3" -v col="$4" '$1 == key { print $col }'
 }
 
 build_packages() {
@@ -54,6 +56,10 @@ build_packages() {
   expect "what scripts/package prints" 3 "$(wc -l < "$log")"
   "$root/scripts/package" --width "$width" --build-dir "$tree" --no-build --out "$packages" \
     --version "$newer" > "$log" 2>&1 || fail "scripts/package --version $newer: $(cat "$log")"
+  "$root/scripts/package" --width "$width" --build-dir "$tree" --no-build --out "$packages/rebuilt" \
+    --version "$newer" > "$log" 2>&1 || fail "scripts/package of the rebuilt package: $(cat "$log")"
+  [ "$(column_of "$newer_package" Property ProductCode 2)" != "$(column_of "$rebuilt_package" Property ProductCode 2)" ] ||
+    fail "a rebuilt package has the same product code"
   "$root/scripts/package" --width "$other" --build-dir "$root/build/win$other" --no-build \
     --out "$packages" > "$log" 2>&1 || fail "scripts/package --width $other: $(cat "$log")"
   "$root/scripts/package" --width "$width" --build-dir "$tree" --no-build --out "$packages" \
@@ -79,26 +85,26 @@ check_tables() {  # package width version
     "$(column_of "$msi" Directory MakerFolder 2)"
   # 256: a 64-bit component, whose files and registry values are not redirected.
   expect "$msi: components of the width" "$([ "$w" = 64 ] && echo 256 || echo 0)" \
-    "$(msiinfo export "$msi" Component | tr -d '\r' | tail -n +4 | awk -F '\t' '{ print int($4 / 256) % 2 * 256 }' | sort -u)"
+    "$(msiinfo export "$msi" Component | sed 's/\r$//' | tail -n +4 | awk -F '\t' '{ print int($4 / 256) % 2 * 256 }' | sort -u)"
   # Older versions are upgraded keeping the features, a rebuilt one of the same version too
   # (1 migrate features, 256 and 512 minimum and maximum inclusive), newer ones only detected (2).
   expect "$msi: upgrade searches" \
     "$(printf '%s\n' "$upgrade_code||$v|1|WIX_UPGRADE_DETECTED" "$upgrade_code|$v|$v|769|SAMEVERSIONFOUND" \
       "$upgrade_code|$v||2|WIX_DOWNGRADE_DETECTED" | sort)" \
-    "$(msiinfo export "$msi" Upgrade | tr -d '\r' | tail -n +4 | awk -F '\t' '{ print $1 "|" $2 "|" $3 "|" $5 "|" $7 }' | sort)"
+    "$(msiinfo export "$msi" Upgrade | sed 's/\r$//' | tail -n +4 | awk -F '\t' '{ print $1 "|" $2 "|" $3 "|" $5 "|" $7 }' | sort)"
   expect "$msi: the training simulator is off by default" 2 "$(column_of "$msi" Feature TrainingSimulator 6)"
   expect "$msi: within the service feature" Service "$(column_of "$msi" Feature TrainingSimulator 2)"
   expect "$msi: features" "$(printf '%s\n' Emulator Launcher TrainingShortcut)" \
-    "$(msiinfo export "$msi" FeatureComponents | tr -d '\r' | awk -F '\t' '$1 == "TrainingSimulator" { print $2 }' | sort)"
+    "$(msiinfo export "$msi" FeatureComponents | sed 's/\r$//' | awk -F '\t' '$1 == "TrainingSimulator" { print $2 }' | sort)"
   expect "$msi: shortcuts" \
     "$(printf '%s\n' "HVX-40 Service|[INSTALLDIR]HVX40MEK.exe|" \
       "HVX-40 Training simulator|[INSTALLDIR]HVX40Training.exe|" \
       "HVX-40 command prompt|[$([ "$w" = 64 ] && echo System64Folder || echo SystemFolder)]cmd.exe|/k hvx40ctl --help" | sort)" \
-    "$(msiinfo export "$msi" Shortcut | tr -d '\r' | tail -n +4 | awk -F '\t' '{ print $3 "|" $5 "|" $6 }' | sort)"
+    "$(msiinfo export "$msi" Shortcut | sed 's/\r$//' | tail -n +4 | awk -F '\t' '{ print $3 "|" $5 "|" $6 }' | sort)"
   expect "$msi: files" "$(printf '%s\n' HVX40MEK.exe HVX40ServiceAPI.dll HVX40Training.exe hvx40ctl.exe hvx40ctl.txt hvx40sim.exe | sort)" \
-    "$(msiinfo export "$msi" File | tr -d '\r' | tail -n +4 | cut -f 3 | sort)"
+    "$(msiinfo export "$msi" File | sed 's/\r$//' | tail -n +4 | cut -f 3 | sort)"
   expect "$msi: the running programs' check" "SetupActions|RefuseWhileProgramsRun" \
-    "$(msiinfo export "$msi" CustomAction | tr -d '\r' | awk -F '\t' '$1 == "RefuseWhileProgramsRun" { print $3 "|" $4 }')"
+    "$(msiinfo export "$msi" CustomAction | sed 's/\r$//' | awk -F '\t' '$1 == "RefuseWhileProgramsRun" { print $3 "|" $4 }')"
   case "$(column_of "$msi" LaunchCondition 'NOT WIX_DOWNGRADE_DETECTED' 2)" in
     "A newer version of HVX-40 Service is installed on this computer."*) ;;
     *) fail "$msi: the downgrade has no message" ;;
@@ -159,6 +165,7 @@ install_and_remove() {
   hvx_prepare_prefix
   HVX_PACKAGE=$(winepath -w "$package") HVX_PACKAGE_VERSION=$version \
   HVX_NEWER_PACKAGE=$(winepath -w "$newer_package") HVX_NEWER_PACKAGE_VERSION=$newer \
+  HVX_REBUILT_PACKAGE=$(winepath -w "$rebuilt_package") \
     "$HVX_WINE" "$tree/bin/package_wine_tests.exe" --gtest_color=no || fail "package_wine_tests"
 }
 

@@ -35,6 +35,7 @@ class InstalledPackage : public ::testing::Test {
  protected:
   static std::string Package() { return QuoteArgument(Setting("HVX_PACKAGE")); }
   static std::string NewerPackage() { return QuoteArgument(Setting("HVX_NEWER_PACKAGE")); }
+  static std::string RebuiltPackage() { return QuoteArgument(Setting("HVX_REBUILT_PACKAGE")); }
   static std::string Version() { return Setting("HVX_PACKAGE_VERSION"); }
   static std::string NewerVersion() { return Setting("HVX_NEWER_PACKAGE_VERSION"); }
   static std::string LogPath(const char* step) {
@@ -176,6 +177,13 @@ TEST_F(InstalledPackage, NewerPackageReplacesTheOlderInPlace) {
   }
 }
 
+TEST_F(InstalledPackage, RebuiltPackageOfTheSameVersionReplacesItInPlace) {
+  ASSERT_EQ(0, RunMsiexec("/i " + RebuiltPackage() + " ADDLOCAL=ALL", LogPath("rebuilt")))
+      << ReadWholeFile(LogPath("rebuilt"));
+  EXPECT_EQ(std::vector<std::string>{NewerVersion()}, Versions()) << "still one entry";
+  for (const std::string& file : kServiceFiles) EXPECT_TRUE(Installed(file)) << file;
+}
+
 // Run with the basic interface, as a double click runs it, so that the refusal shows its box.
 TEST_F(InstalledPackage, OlderPackageIsRefusedWithItsMessage) {
   HANDLE msiexec = StartProgram("msiexec /i " + Package() + " /qb");
@@ -202,7 +210,7 @@ TEST_F(InstalledPackage, UninstallRemovesWhatItInstalledAndKeepsTheRecords) {
   ASSERT_NE(INVALID_HANDLE_VALUE, file);
   CloseHandle(file);
 
-  ASSERT_EQ(0, RunMsiexec("/x " + NewerPackage(), LogPath("uninstall")))
+  ASSERT_EQ(0, RunMsiexec("/x " + RebuiltPackage(), LogPath("uninstall")))
       << ReadWholeFile(LogPath("uninstall"));
   for (const std::vector<std::string>* files : {&kServiceFiles, &kTrainingFiles}) {
     for (const std::string& name : *files) EXPECT_FALSE(Installed(name)) << name;
