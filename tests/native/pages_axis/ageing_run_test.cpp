@@ -114,4 +114,15 @@ TEST_F(AgeingRunTest, TheWindDownAndFinalParkCanBeCancelledAgain) {
   EXPECT_EQ(journal.back(), "box close");
 }
 
+TEST_F(AgeingRunTest, TheWindDownWaitsForTheMachineBeforeEachStepAndAfterTheSpindleStops) {
+  box.cancelAtPumps = {1};
+  journalStatus = true;
+  Run(false);
+  const auto end = std::find(journal.begin(), journal.end(), "inform: Cancelled the job");
+  ASSERT_GE(journal.end() - end, 8);
+  EXPECT_EQ(Journal(end + 1, end + 8),
+            (Journal{"log: Ageing cancelled before its first cycle", "status", "StopMotion",
+                     "status", "SetSpindleSpeed 0", "status", "position"}));
+}
+
 }  // namespace

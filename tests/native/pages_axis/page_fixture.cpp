@@ -17,6 +17,8 @@ PageFixture::PageFixture() {
   // Each reading moves the clock 1 ms, as a real one does: a 100 ms slice leaves over 100 ms.
   clock.advancePerReading = 1;
   ON_CALL(fake, GetStatus(_, _)).WillByDefault(Invoke([this](uint32_t* s, uint32_t* h) {
+    if (journalStatus && (journal.empty() || journal.back() != "status"))
+      journal.push_back("status");
     std::pair<uint32_t, uint32_t> answer{kReady, 0};
     if (!statusScript.empty()) {
       answer = statusScript.front();

@@ -104,6 +104,8 @@ class PageFixture : public ::testing::Test {
   CMachineWait wait{machine, clock, boxes};
   AxisVector position{{5000, 6000, -7000, 11, 22, 33}};
   int inputWord = 0x40;
+  // Status reads are journalled as "status" (repeats squeezed into one) when asked for.
+  bool journalStatus = false;
   std::deque<std::pair<uint32_t, uint32_t>> statusScript;
 };
 
