@@ -65,6 +65,21 @@ TEST_F(LoadCheckTest, EachAxisHasItsOwnTravelCurrentAndSensorBitAndAStallOrFaile
   }
 }
 
+TEST_F(LoadCheckTest, APassWaitsForTheMachineAfterItsBoxAndAnUnknownAxisDrivesNothingAndFails) {
+  inputWord = 0x41;
+  journalStatus = true;
+  Run("X");
+  EXPECT_EQ(Journal(journal.end() - 2, journal.end()), (Journal{kSuccess, "status"}));
+  journal.clear();
+  journalStatus = false;
+  Run("W");
+  EXPECT_TRUE(Entries({"MoveAxis"}).empty());
+  EXPECT_EQ(Journal(journal.end() - 5, journal.end()),
+            (Journal{"MoveTo 0,152400,0,11,22,33 @1000", "box close", "log: LoadChecked W",
+                     "log: Load check W failed: the axis did not reach its limit sensor",
+                     kFailure}));
+}
+
 TEST_F(LoadCheckTest, NoAMissingChoiceOrAMachineNotReadyForAJobEndTheCheckBeforeMoving) {
   boxes.answer = false;
   Run("X");

@@ -68,6 +68,18 @@ TEST_F(ParameterTransferTest, GetWritesTheFileOnlyOnceTheMachineDeliveredTheArea
                      "log: File not written: p.prm"}));
 }
 
+TEST_F(ParameterTransferTest, GetSavesEvenAOneByteAreaAndNothingWithoutAWrapper) {
+  windows.chosenPath = "one.prm";
+  EXPECT_CALL(fake, GetParameters(_, _)).WillOnce(DeliverArea({0x5A}));
+  EXPECT_TRUE(transfer.Get());
+  EXPECT_EQ(files.files["one.prm"], std::vector<uint8_t>{0x5A});
+  CParameterTransfer unbound{[] { return static_cast<CHVXController*>(nullptr); }, windows,
+                             files, windows, windows, windows};
+  windows.chosenPath = "none.prm";
+  EXPECT_FALSE(unbound.Get());
+  EXPECT_EQ(files.files.count("none.prm"), 0u);
+}
+
 TEST_F(ParameterTransferTest, PutSendsTheFileAndThenTellsAboutTheRestart) {
   const std::vector<uint8_t> image = Pattern(2048);
   files.files["in.prm"] = image;
