@@ -11,7 +11,6 @@ enum SensorIndex { kSensorX = 0, kSensorY = 1, kSensorZ = 2, kSensorCover = 3, k
 
 class CSensorCheck {
  public:
-  static constexpr int kFinalStep = 8;
   static constexpr int kMoveSpeed = 500;
   static constexpr int kMoveCurrent = 100;
 
