@@ -238,6 +238,12 @@ TEST_F(ProtocolTest, TheTableIsWrittenUpToItsSizeThenCompleted) {
   refusing.Status(2, kError);  // no size: no table write
   EXPECT_FALSE(second.WriteWordTable(data, 1));
   EXPECT_TRUE(refusing.Calls("write", 0x02C2).empty());
+
+  CScriptedTransport empty(clock);
+  CProtocolUnderTest third(&empty, clock);
+  empty.Status(2, ReplySize(1));  // a table of no whole word: written empty, not refused
+  EXPECT_TRUE(third.WriteWordTable(data, 5));
+  EXPECT_EQ(empty.Calls("write", 0x02C2).at(0).data, Bytes{});
 }
 
 }  // namespace
