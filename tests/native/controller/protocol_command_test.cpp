@@ -128,6 +128,11 @@ TEST_F(ProtocolTest, DirectWritesNeitherLockNorWait) {
   EXPECT_TRUE(protocol.DirectWriteWords32(0x0279, &zero, 1));
   ASSERT_EQ(transport.calls.size(), 1u);
   EXPECT_EQ(transport.calls[0].data, (Bytes{0, 0, 0, 0}));
+  // A control transfer carries at most 0xFFFF bytes: that many go, one more is refused unsent.
+  const Bytes big(0x10000, 0x5A);
+  EXPECT_TRUE(protocol.DirectWrite(0x0279, big.data(), 0xFFFF));
+  EXPECT_FALSE(protocol.DirectWrite(0x0279, big.data(), 0x10000));
+  EXPECT_EQ(transport.calls.size(), 2u);
 }
 
 TEST_F(ProtocolTest, ALockThatCannotBeTakenMeansNoIo) {
