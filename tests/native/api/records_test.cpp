@@ -140,6 +140,7 @@ TEST_F(DeviceRecordTest, AnyOtherLengthFailsAndLeavesTheRecordAlone) {
     EXPECT_EQ(record[0], 0x33);
     EXPECT_EQ(record[55], 0x33);
   }
+  EXPECT_FALSE(tables.hvx.ReadDeviceRecord(nullptr));
 }
 
 TEST_F(DeviceRecordTest, TheRawBlockReadConvertsOnlyTheFirstTwoWords) {

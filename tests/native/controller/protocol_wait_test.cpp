@@ -48,6 +48,8 @@ TEST_F(ProtocolTest, TheErrorBitEndsEveryWaitAtOnce) {
   transport.Status(2, ReplySize(4) | kError);
   EXPECT_EQ(protocol.WaitReply(), -1);
   EXPECT_EQ(ReadTimes(transport).size(), 3u);
+  uint8_t reply[4];
+  EXPECT_EQ(protocol.ReadReply(reply, 4), -1) << "a failed reply read as an empty one";
 }
 
 TEST_F(ProtocolTest, AMissingOrShortStatusEndsTheWaits) {
