@@ -43,7 +43,7 @@ class CFakeUsbSystem : public CUsbSystem {
   }
   bool ReleaseNamedMutex(OsHandle mutex) override {
     releases.push_back(mutexes[mutex]);
-    return true;
+    return releaseWorks;
   }
   bool CloseOsHandle(OsHandle handle) override {
     closed.push_back(handle);
@@ -142,6 +142,7 @@ class CFakeUsbSystem : public CUsbSystem {
   std::vector<std::string> mutexNames;
   std::vector<std::pair<std::string, uint32_t>> waits;
   std::vector<std::string> releases;
+  bool releaseWorks = true;
   std::vector<OsHandle> closed;
   // Devices.
   std::map<std::string, std::string> paths;  // printer name -> device path
