@@ -80,6 +80,16 @@ TEST_F(LoadCheckTest, APassWaitsForTheMachineAfterItsBoxAndAnUnknownAxisDrivesNo
                      kFailure}));
 }
 
+TEST_F(LoadCheckTest, ACancelAfterTheSensorReadIsTakenBeforeTheWayBack) {
+  inputWord = 0x41;
+  box.cancelAtPumps = {6};  // 3 park moves, 2 drives, then the wait before the way back
+  Run("X");
+  EXPECT_EQ(Journal(journal.end() - 8, journal.end()),
+            (Journal{"StopMotion", "SetSpindleSpeed 0", "inform: Cancelled the job",
+                     "MoveTo 0,152400,0,11,22,33 @1000", "box close", "log: LoadChecked X",
+                     "log: Load check X passed: the axis reached its limit sensor", kSuccess}));
+}
+
 TEST_F(LoadCheckTest, NoAMissingChoiceOrAMachineNotReadyForAJobEndTheCheckBeforeMoving) {
   boxes.answer = false;
   Run("X");
