@@ -90,6 +90,16 @@ TEST_F(ProtocolTest, AnAreaIsReadIn4KPiecesUntilItsSizeArrived) {
   EXPECT_EQ(transport.Calls("write")[1].value, 0x02F1);
   const auto reads = transport.Calls("bulkread");
   EXPECT_EQ(reads[2].at - reads[1].at, 1u);  // an empty read is repeated after a breath
+
+  // The area's last byte arriving alone is still the area's, not the trailer.
+  CScriptedTransport bytewise(clock);
+  CProtocolUnderTest second(&bytewise, clock);
+  bytewise.Status(2, ReplySize(4));
+  bytewise.Answer(0x0003, Word32(2));
+  for (uint8_t byte : {0x11, 0x22, 0xEE}) bytewise.Chunk({byte});
+  std::vector<uint8_t> two;
+  ASSERT_TRUE(second.DumpArea(0, two));
+  EXPECT_EQ(two, (Bytes{0x11, 0x22}));
 }
 
 TEST_F(ProtocolTest, AreaReadsFailOnErrorsAndSilence) {
@@ -217,6 +227,12 @@ TEST_F(ProtocolTest, TheTableIsReadUpToTheSmallerOfItsSizeAndTheBuffer) {
   EXPECT_EQ(transport.Calls("read", 0x0003).back().length, 4u);
   EXPECT_EQ(two[1], 2);
   EXPECT_EQ(transport.Calls("write", 0x02C1).size(), 2u);
+
+  CScriptedTransport shortReply(clock);
+  CProtocolUnderTest second(&shortReply, clock);
+  shortReply.Status(2, ReplySize(6));
+  shortReply.Answer(0x0003, Bytes{0x00, 0x01, 0x00, 0x02});  // two bytes short
+  EXPECT_FALSE(second.ReadWordTable(table, 4));
 }
 
 TEST_F(ProtocolTest, TheTableIsWrittenUpToItsSizeThenCompleted) {
@@ -228,6 +244,7 @@ TEST_F(ProtocolTest, TheTableIsWrittenUpToItsSizeThenCompleted) {
   const auto writes = transport.Calls("write");
   ASSERT_EQ(writes.size(), 2u);
   EXPECT_EQ(writes[0].value, 0x02C1);
+  EXPECT_EQ(writes[0].data, Bytes{});  // the size request carries nothing
   EXPECT_EQ(writes[1].value, 0x02C2);
   EXPECT_EQ(writes[1].data, (Bytes{1, 2, 3, 4, 5, 6}));
   EXPECT_TRUE(transport.Calls("read", 0x0003).empty());  // the size step reads no reply
@@ -244,6 +261,8 @@ TEST_F(ProtocolTest, TheTableIsWrittenUpToItsSizeThenCompleted) {
   empty.Status(2, ReplySize(1));  // a table of no whole word: written empty, not refused
   EXPECT_TRUE(third.WriteWordTable(data, 5));
   EXPECT_EQ(empty.Calls("write", 0x02C2).at(0).data, Bytes{});
+  EXPECT_TRUE(protocol.WriteWordTable(data, 0));  // no words given: none written
+  EXPECT_EQ(transport.Calls("write", 0x02C2).back().data, Bytes{});
 }
 
 }  // namespace
