@@ -23,6 +23,7 @@ class JogTest : public testing::Test {
     ON_CALL(fake, GetStatus(_, _)).WillByDefault(ReturnStatus(kReady));
     ON_CALL(fake, GetCurrentPosition(_)).WillByDefault(ReturnPosition({1000, 2000, -3000}));
     ON_CALL(fake, MoveTo(_, _)).WillByDefault(Return(true));
+    ON_CALL(fake, StopMotion()).WillByDefault(Return(true));
   }
 
   NiceMock<CFakeHVXController> fake;

@@ -17,6 +17,14 @@ using testing::Return;
 
 namespace {
 
+// A tick at the main window itself, where chords may jog.
+TickInput Input(StepRadios radios) {
+  TickInput input;
+  input.radios = radios;
+  input.chordsMayJog = true;
+  return input;
+}
+
 class MainWindowLogicTest : public testing::Test {
  protected:
   MainWindowLogicTest() : logic([this] { return controller; }, log, messages, keys) {
@@ -26,6 +34,23 @@ class MainWindowLogicTest : public testing::Test {
     ON_CALL(fake, GetShortCode(_, _)).WillByDefault(ReturnText("7A"));
     ON_CALL(fake, GetCurrentPosition(_)).WillByDefault(ReturnPosition({12349, 0, -5}));
     ON_CALL(fake, MoveTo(_, _)).WillByDefault(Return(true));
+    ON_CALL(fake, StopMotion()).WillByDefault(Return(true));
+  }
+
+  // A hold of "+X" in High Speed across a tick at the time given: the move to the end of travel.
+  void HoldAcrossATick(uint32_t nowMs) {
+    logic.OnJogHoldBegan(IDC_MAIN_JOG_X_PLUS);
+    TickInput input = Input(HighSpeed());
+    input.nowMs = nowMs;
+    logic.Tick(input);
+  }
+
+  void TicksUntil(uint32_t fromMs, uint32_t toMs) {
+    for (uint32_t now = fromMs; now <= toMs; now += 500) {
+      TickInput input = Input(HighSpeed());
+      input.nowMs = now;
+      logic.Tick(input);
+    }
   }
 
   NiceMock<CFakeHVXController> fake;
@@ -35,14 +60,6 @@ class MainWindowLogicTest : public testing::Test {
   CFakeKeys keys;
   CMainWindowLogic logic;
 };
-
-// A tick at the main window itself, where chords may jog.
-TickInput Input(StepRadios radios) {
-  TickInput input;
-  input.radios = radios;
-  input.chordsMayJog = true;
-  return input;
-}
 
 }  // namespace
 
@@ -116,6 +133,33 @@ TEST_F(MainWindowLogicTest, HeldButtonAcrossATickMovesAndTheHoldsEndStops) {
   logic.OnJogHoldEnded();
   logic.Tick(Input(HighSpeed()));
   EXPECT_THAT(log.lines, ElementsAre("MoveTools X+"));
+}
+
+// Left alone, a move at speed goes on to the end of its travel: a stop that fails is logged once
+// and tried again on every tick until the machine takes it.
+TEST_F(MainWindowLogicTest, AFailedStopIsTriedAgainEachTickUntilTakenAndLoggedOnce) {
+  HoldAcrossATick(0);
+  EXPECT_CALL(fake, StopMotion())
+      .WillOnce(Return(false))
+      .WillOnce(Return(false))
+      .WillOnce(Return(true));
+  logic.OnJogHoldEnded();
+  EXPECT_THAT(log.lines, ElementsAre("MoveTools X+", "Failed to stop moving"));
+  TicksUntil(500, 2500);
+  EXPECT_THAT(log.lines, ElementsAre("MoveTools X+", "Failed to stop moving"));
+}
+
+// While the machine is silent each try waits for an acknowledge that never comes: the stop is
+// tried again only at the pace of the silent machine's status reads, one in two seconds.
+TEST_F(MainWindowLogicTest, AStopOfASilentMachineIsTriedAgainEveryTwoSeconds) {
+  HoldAcrossATick(0);
+  ON_CALL(fake, GetStatus(_, _)).WillByDefault(hvxtest::ReturnStatusNotRead());
+  // At the release, in the tick that finds the machine silent, then at 2500 and 4500 only.
+  EXPECT_CALL(fake, StopMotion()).Times(1 + 1 + 2).WillRepeatedly(Return(false));
+  logic.OnJogHoldEnded();
+  TicksUntil(500, 4500);
+  testing::Mock::VerifyAndClearExpectations(&fake);
+  EXPECT_THAT(log.lines, ElementsAre("MoveTools X+", "Failed to stop moving"));
 }
 
 TEST_F(MainWindowLogicTest, AReleaseDuringATickStopsBeforeItsNextReadAndOnlyOnce) {

@@ -4,6 +4,8 @@
 #include "main_control_ids.h"
 #include "status_word.h"
 
+const char kStopFailedLog[] = "Failed to stop moving";
+
 namespace {
 
 constexpr std::array<JogMove, 8> kScanOrder = {JogMove::XPlus, JogMove::XMinus, JogMove::YPlus,
@@ -87,7 +89,18 @@ void CJogControl::OnHoldEnded() {
   m_held.reset();
   if (!m_holdMoved) return;
   m_holdMoved = false;
-  if (CHVXController* controller = m_controller()) controller->StopMotion();
+  const bool alreadyPending = m_stopPending;
+  m_stopPending = !TryStop();
+  if (m_stopPending && !alreadyPending) m_log.AddLog(kStopFailedLog);
+}
+
+void CJogControl::RetryStop() {
+  if (m_stopPending) m_stopPending = !TryStop();
+}
+
+bool CJogControl::TryStop() {
+  CHVXController* controller = m_controller();
+  return controller != nullptr && controller->StopMotion();
 }
 
 void CJogControl::RunContinuous(const StepRadios& radios) {

@@ -7,6 +7,8 @@
 #include "jog_steps.h"
 #include "window_seams.h"
 
+extern const char kStopFailedLog[];  // "Failed to stop moving"
+
 class CJogControl {
  public:
   CJogControl(ControllerSource controller, ILogSink& log, IMessageSink& messages);
@@ -25,10 +27,13 @@ class CJogControl {
   void FollowStepRadios(const StepRadios& radios) { m_stepMode = !IsSpeedModeSelected(radios); }
 
   // The mouse now holds a jog button down (by control id), or its hold ended: button up, slid
-  // off, focus lost, or a box took over the window. The end stops, at that moment and once, a
-  // move that the hold started.
+  // off, focus lost, or a box took over the window. The end stops, at that moment, a move that
+  // the hold started; a stop that fails is logged and stays to be done.
   void OnHoldBegan(int controlId);
   void OnHoldEnded();
+  // Tries again a stop that failed, until one succeeds; the tick calls it at the pace at which
+  // it may reach the machine.
+  void RetryStop();
 
   // The tick's rule: set the step mode from the radio buttons and, in the speed modes, start the
   // move of the button that the mouse holds.
@@ -39,6 +44,8 @@ class CJogControl {
 
  private:
   bool MoveOneStep(CHVXController& controller, JogMove move, const StepRadios& radios);
+  // True once the machine took the stop.
+  bool TryStop();
 
   ControllerSource m_controller;
   ILogSink& m_log;
@@ -46,4 +53,6 @@ class CJogControl {
   bool m_stepMode = true;
   std::optional<JogMove> m_held;
   bool m_holdMoved = false;
+  // A move at speed goes on to the end of its travel until a stop is taken.
+  bool m_stopPending = false;
 };

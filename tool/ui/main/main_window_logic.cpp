@@ -28,7 +28,11 @@ void CMainWindowLogic::Tick(const TickInput& input) {
 
 void CMainWindowLogic::RunTick(const TickInput& input) {
   CHVXController* controller = m_controller();
-  if (!controller || m_pace.MayRead(input.nowMs)) ReadMachine(controller, input.nowMs);
+  // While the machine answers every tick reaches it; while it is silent, one in two seconds.
+  if (!controller || m_pace.MayRead(input.nowMs)) {
+    m_jog.RetryStop();
+    ReadMachine(controller, input.nowMs);
+  }
   if (input.chordsMayJog) m_jog.RunKeyChords(m_keys, input.radios);
   NoticeRelease();
   m_jog.RunContinuous(input.radios);
