@@ -205,6 +205,57 @@ TEST_F(MainWindowLogicTest, LettingGoStopsMotionAndSpindleBeforeTheEndOfSession)
   logic.LetGo();
   controller = nullptr;
   logic.LetGo();
+  EXPECT_THAT(log.lines, IsEmpty());
+}
+
+// Each send to a silent machine waits for its acknowledge and keeps the window from going.
+TEST_F(MainWindowLogicTest, LettingGoOfASilentMachineSendsNothingMoreAndLogsWhatWasNot) {
+  const char kNotSent[] = "Not sent on closing, the machine not answering: ";
+  struct Row {
+    const char* what;
+    bool lastTickSilent;
+    bool stopTaken;
+    bool statusAfterStop;
+    std::vector<std::string> sent;
+    std::vector<std::string> logged;
+  };
+  const Row rows[] = {
+      {"found silent by the last tick", true, true, true, {},
+       {std::string(kNotSent) + "stop, spindle off, end of session"}},
+      {"stop failed, status failed", false, false, false, {"stop", "status"},
+       {"Failed to stop moving", std::string(kNotSent) + "spindle off, end of session"}},
+      {"stop failed, status answered", false, false, true,
+       {"stop", "status", "spindle 0", "end of session"}, {"Failed to stop moving"}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    NiceMock<CFakeHVXController> machine;
+    CRecordingLog rowLog;
+    CMainWindowLogic closing([&] { return &machine; }, rowLog, messages, keys);
+    ON_CALL(machine, GetStatus(_, _)).WillByDefault(hvxtest::ReturnStatusNotRead());
+    if (row.lastTickSilent) closing.Tick(Input(HundredStep()));
+    std::vector<std::string> sent;
+    ON_CALL(machine, StopMotion()).WillByDefault([&] {
+      sent.push_back("stop");
+      return row.stopTaken;
+    });
+    ON_CALL(machine, GetStatus(_, _)).WillByDefault([&](uint32_t* state, uint32_t* handshake) {
+      sent.push_back("status");
+      return row.statusAfterStop ? ReturnStatus(kReady)(state, handshake)
+                                 : hvxtest::ReturnStatusNotRead()(state, handshake);
+    });
+    ON_CALL(machine, SetSpindleSpeed(0)).WillByDefault([&](int) {
+      sent.push_back("spindle 0");
+      return true;
+    });
+    ON_CALL(machine, SetValue_0209(0)).WillByDefault([&](int) {
+      sent.push_back("end of session");
+      return 1;
+    });
+    closing.LetGo();
+    EXPECT_EQ(row.sent, sent);
+    EXPECT_EQ(row.logged, rowLog.lines);
+  }
 }
 
 TEST_F(MainWindowLogicTest, TickArrivingInsideItsOwnMessageBoxIsDropped) {

@@ -3,6 +3,12 @@
 #include "../../wrapper/hvx_controller.h"
 #include "main_control_ids.h"
 
+namespace {
+
+const char kNotSentOnClosingLog[] = "Not sent on closing, the machine not answering: ";
+
+}  // namespace
+
 CMainWindowLogic::CMainWindowLogic(ControllerSource controller, ILogSink& log,
                                    IMessageSink& messages, const IKeyState& keys)
     : m_controller(controller),
@@ -82,7 +88,19 @@ void CMainWindowLogic::OnStop() { m_spindle.Stop(); }
 void CMainWindowLogic::LetGo() {
   CHVXController* controller = m_controller();
   if (!controller) return;
-  controller->StopMotion();
+  if (m_pace.Silent()) {
+    m_log.AddLog(kNotSentOnClosingLog + std::string("stop, spindle off, end of session"));
+    return;
+  }
+  if (!controller->StopMotion()) {
+    m_log.AddLog(kStopFailedLog);
+    uint32_t stateWord = kStatusNotRead;
+    uint32_t handshakeWord = kStatusNotRead;
+    if (!controller->GetStatus(&stateWord, &handshakeWord)) {
+      m_log.AddLog(kNotSentOnClosingLog + std::string("spindle off, end of session"));
+      return;
+    }
+  }
   controller->SetSpindleSpeed(0);
   controller->SetValue_0209(0);
 }

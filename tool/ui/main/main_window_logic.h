@@ -62,7 +62,9 @@ class CMainWindowLogic {
   void OnJogHoldEnded() { m_jog.OnHoldEnded(); }
 
   // The window is closing: nobody will be at the controls, so motion and spindle stop before
-  // the end-of-session command lets go of the machine.
+  // the end-of-session command lets go of the machine. A silent machine would hold the window
+  // for each send's acknowledge: when the last tick found it silent, or the stop fails and a
+  // status read after it fails too, nothing more is sent and the log says what was not.
   void LetGo();
 
   bool Connected() const { return m_connected; }
