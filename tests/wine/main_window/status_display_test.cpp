@@ -1,6 +1,9 @@
 // What the main window shows of the machine: identity, status, cover and limit sensors, the
 // position cut to two decimals, the pages behind their tabs, the controls that follow the
 // connected flag, and the goodbye to the machine when the window closes.
+#include <algorithm>
+#include <cstdio>
+
 #include "harness/journal_file.h"
 #include "main_window_fixture.h"
 
@@ -147,4 +150,52 @@ TEST_F(MainWindowTest, ASilentMachineShowsNothingReadAndIsPickedUpWhenItAnswersA
   EXPECT_EQ("Ready", WaitForField(IDC_MAIN_STATUS, "Ready"));
   EXPECT_EQ("0.00", WaitForField(IDC_MAIN_POS_X, "0.00"));
   EXPECT_EQ("HVX0001", WaitForField(IDC_MAIN_SERIAL, "HVX0001"));
+}
+
+namespace {
+
+// Wine's X11 driver waits up to 2 s for a window manager to withdraw a top-level window that is
+// hidden, and the test display runs none. While this lives the tool's windows are unmanaged, so
+// that a timing measures the tool's own way out rather than that wait.
+class CUnmanagedToolWindows {
+ public:
+  CUnmanagedToolWindows() {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS) {
+      return;
+    }
+    RegSetValueExA(key, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>("N"), 2);
+    RegCloseKey(key);
+  }
+  ~CUnmanagedToolWindows() {
+    RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
+    RegDeleteKeyA(HKEY_CURRENT_USER, kAppKey);
+  }
+
+ private:
+  static constexpr const char* kAppKey = "Software\\Wine\\AppDefaults\\HVX40MEK.exe";
+  static constexpr const char* kKey = "Software\\Wine\\AppDefaults\\HVX40MEK.exe\\X11 Driver";
+};
+
+}  // namespace
+
+// Each send to a silent machine would wait for its acknowledge: the window sends nothing more,
+// goes at once, and the log says what was not sent.
+TEST_F(MainWindowTest, ClosingOnASilentMachineTakesAtMostTwoSecondsAndLogsWhatWasNotSent) {
+  const CUnmanagedToolWindows unmanaged;
+  StartTool();
+  ASSERT_TRUE(emulator_.Send("fault noack on"));
+  ASSERT_EQ("Offline", WaitForField(IDC_MAIN_STATUS, "Offline"));
+  const DWORD asked = GetTickCount();
+  EXPECT_EQ(0, CloseTool());
+  const DWORD took = GetTickCount() - asked;
+  EXPECT_LE(took, 2000u);
+  std::printf("closing on a silent machine took %lu ms\n", static_cast<unsigned long>(took));
+  const std::vector<std::string> messages = LogMessages();
+  EXPECT_NE(messages.end(),
+            std::find(messages.begin(), messages.end(),
+                      "Not sent on closing, the machine not answering: stop, spindle off, end of "
+                      "session"));
+  EXPECT_EQ("Close MEK", messages.empty() ? "" : messages.back());
 }
