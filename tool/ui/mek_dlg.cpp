@@ -1,5 +1,6 @@
 #include "mek_dlg.h"
 
+#include "../pages/output/installation_guard.h"
 #include "../resources/resource.h"
 #include "../wrapper/controller_holder.h"
 #include "../wrapper/hvx_all_ctr.h"
@@ -109,6 +110,9 @@ void CMEKDlg::StopTicking() {
 
 void CMEKDlg::OnTimer(UINT_PTR id) {
   if (id != kStatusTimer) return;
+  // The installation's waits dispatch this timer too. The machine is left to the installation,
+  // and the wrapper that its reload takes away for a while must not bring up the device manager.
+  if (InstallationRunning()) return;
   OpenDeviceManagerWithoutWrapper();
   logic_.Tick(TickInput{ReadStepRadios(*this), ChordsMayJogAt(*this), GetTickCount()});
   ApplyConnected();
@@ -171,6 +175,9 @@ void CMEKDlg::ApplyConnected() {
 }
 
 bool CMEKDlg::OnClose() {
+  // A machine whose installation is cut off half-way is left without working firmware: while
+  // one runs, a close request (the taskbar's, say; the window itself is disabled) is refused.
+  if (InstallationRunning()) return true;
   EndDialog(IDCANCEL);
   return true;
 }

@@ -28,7 +28,8 @@ class CMEKDlg : public CDialog, private IJogHoldSink {
   void OnTimer(UINT_PTR id) override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   // Enter and Escape do nothing: a stray key must not end a session while a machine may be
-  // running. Only the close box and Alt+F4 end the window (and the program).
+  // running. Only the close box and Alt+F4 end the window (and the program), and neither does
+  // while a firmware installation runs.
   void OnOK() override {}
   void OnCancel() override {}
   bool OnClose() override;

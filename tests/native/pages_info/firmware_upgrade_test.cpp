@@ -2,6 +2,7 @@
 // machine to take the image, the progress, the waits and both endings, with what becomes of the
 // wrapper.
 #include "../../../tool/pages/output/firmware_upgrade.h"
+#include "../../../tool/pages/output/pumping_clock.h"
 #include "../../../tool/pages/output/update_follow.h"
 #include "../../../tool/ui/main/status_word.h"
 #include "../../../tool/wrapper/controller_holder.h"
@@ -41,6 +42,21 @@ auto ScriptedStatus(Journal& journal, std::vector<Status> answers) {
     return hvxtest::ReturnStatus(s.first, s.second)(state, handshake);
   };
 }
+
+// The fake clock's sleeps, noted in the journal among the boxes' entries.
+class CJournalClock : public CClock {
+ public:
+  CJournalClock(CFakeClock& clock, Journal& journal) : clock_(clock), journal_(journal) {}
+  uint32_t TickCount() override { return clock_.TickCount(); }
+  void Sleep(uint32_t ms) override {
+    journal_.push_back("sleep");
+    clock_.Sleep(ms);
+  }
+
+ private:
+  CFakeClock& clock_;
+  Journal& journal_;
+};
 
 class FirmwareUpgradeTest : public InfoPageFixture {
  protected:
@@ -278,6 +294,26 @@ TEST_F(FirmwareUpgradeTest, ProgressOfEightyFiveFinishesAfterAPause) {
   EXPECT_EQ(EntriesStartingWith(journal, "bar"),
             (Journal{"bar 0", "bar 10", "bar 99", "bar 100"}));
   EXPECT_EQ(clock.sleeps, (std::vector<uint32_t>{3000, 1000, 1500}));
+}
+
+// The clock that the tool gives the installation: a wait is cut into slices of at most 100 ms,
+// each after the window messages were dispatched, and lasts as long as it would have.
+TEST(PumpingClockTest, AWaitEndsWhenItsTimeIsUpAndDispatchesBeforeEachSliceAndAtTheEnd) {
+  CFakeClock clock;
+  CRecordedWindows windows;
+  CJournalClock noted(clock, windows.journal);
+  CPumpingClock pumping(noted, windows);
+  pumping.Sleep(250);
+  EXPECT_EQ(clock.sleeps, (std::vector<uint32_t>{100, 100, 50}));
+  EXPECT_EQ(windows.journal, (Journal{"pump", "sleep", "pump", "sleep", "pump", "sleep", "pump"}));
+  windows.journal.clear();
+  pumping.Sleep(0);
+  EXPECT_EQ(windows.journal, (Journal{"pump"}));
+  // Time that the messages themselves take counts toward the wait (here 40 ms a reading).
+  clock.sleeps.clear();
+  clock.advancePerReading = 40;
+  pumping.Sleep(250);
+  EXPECT_EQ(clock.sleeps, (std::vector<uint32_t>{100, 70}));
 }
 
 // Without a library the machine cannot be asked whether it waits: nothing is sent.

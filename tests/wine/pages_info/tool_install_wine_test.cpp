@@ -1,7 +1,12 @@
 // The firmware installation in HVX40MEK.exe itself, in simulator mode beside the emulator: the
-// main window is disabled while the installation box is up; a success leaves the tool connected;
-// a refused image leaves it without a wrapper, the main window brings up the device manager by
-// itself, a new connection works, and the library file is removed when the tool ends.
+// main window is disabled while the installation box is up, yet answers throughout, and a close
+// request meanwhile does not end the tool; a success leaves the tool connected; a refused image
+// leaves it without a wrapper, the main window brings up the device manager by itself, a new
+// connection works, and the library file is removed when the tool ends.
+#include <algorithm>
+#include <functional>
+#include <set>
+
 #include "main_window_fixture.h"
 
 namespace {
@@ -48,8 +53,9 @@ class ToolFirmwareInstall : public MainWindowTest {
   }
 
   // Chooses the firmware file with "..." and starts the installation; the text of the box that
-  // ends it, which is then closed.
-  std::string Install(const std::string& path, bool* mainDisabledMeanwhile) {
+  // ends it, which is then closed. `meanwhile` runs between the looks for that box.
+  std::string Install(const std::string& path, bool* mainDisabledMeanwhile,
+                      const std::function<void()>& meanwhile = nullptr) {
     HWND page = FindPage(main_, "Upgrade Firmware");
     if (page == nullptr) return "(no Output page)";
     SelectTab(GetDlgItem(main_, IDC_MAIN_TAB), 2);
@@ -67,6 +73,7 @@ class ToolFirmwareInstall : public MainWindowTest {
     *mainDisabledMeanwhile = !IsWindowEnabled(main_);
     HWND box = nullptr;
     for (DWORD start = GetTickCount(); box == nullptr && GetTickCount() - start < 30000;) {
+      if (meanwhile) meanwhile();
       for (const char* ending : {"Success to update.\nPlease restart HVX-40.",
                                  "Failed to update.\nPlease restart HVX-40."}) {
         if ((box = driver_->WaitForBoxWithText(ending, 200)) != nullptr) {
@@ -109,6 +116,42 @@ TEST_F(ToolFirmwareInstall, AFailureBringsUpTheDeviceManagerWhichConnectsAgain) 
   EXPECT_EQ(WaitForLogCount("Connected", 1), 1u);
   EXPECT_EQ(0, CloseTool());
   EXPECT_FALSE(FileExists(WrittenLibraryPath())) << "a library of the failed installation remains";
+}
+
+// The installation's waits dispatch the window messages: the main window answers within a
+// second throughout, its status stays as it was (the tick leaves the machine to the
+// installation), and a close request meanwhile is refused, so the installation runs to its end.
+TEST_F(ToolFirmwareInstall, TheMainWindowAnswersThroughoutAndACloseRequestDoesNotEndIt) {
+  StartTool({"/update-ms", "8000"});
+  DWORD slowest = 0;
+  int unanswered = 0;
+  std::set<std::string> statuses;
+  bool closeAsked = false;
+  auto ping = [&] {
+    const DWORD sent = GetTickCount();
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(main_, WM_NULL, 0, 0, SMTO_NORMAL, 1000, &result)) ++unanswered;
+    slowest = std::max(slowest, GetTickCount() - sent);
+    statuses.insert(Field(IDC_MAIN_STATUS));
+    if (!closeAsked) {
+      closeAsked = PostMessageA(main_, WM_CLOSE, 0, 0) != FALSE;
+      TakeScreenshot("installation-after-close-request");
+    }
+  };
+  bool disabled = false;
+  EXPECT_EQ(Install(TemporaryFile("hvx_tool_slow.rfw", "HVX40 FIRMWARE 0103"), &disabled, ping),
+            "Success to update.\nPlease restart HVX-40.");
+  EXPECT_TRUE(disabled);
+  EXPECT_EQ(0, unanswered);
+  EXPECT_LT(slowest, 1000u);
+  EXPECT_EQ(statuses, std::set<std::string>{"Ready"});
+  EXPECT_TRUE(closeAsked);
+  EXPECT_EQ(static_cast<DWORD>(WAIT_TIMEOUT), WaitForSingleObject(tool_.process(), 2000))
+      << "the close request ended the tool";
+  EXPECT_TRUE(IsWindowVisible(main_));
+  EXPECT_EQ(driver_->FindWindowByCaption("Device Manager"), nullptr);
+  EXPECT_EQ(WaitForField(IDC_MAIN_STATUS, "UpdateMode: UpdateFinish"), "UpdateMode: UpdateFinish");
+  EXPECT_EQ(0, CloseTool());
 }
 
 }  // namespace

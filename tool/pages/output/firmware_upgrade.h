@@ -1,9 +1,10 @@
 // "Upgrade": installs a firmware file. The machine is put into update mode, the library is
 // loaded afresh, the file is sent like a cutting file once the machine waits for it, and the
 // machine's update progress is followed until it reports the end of the update, an error, stops
-// moving on, or runs out of time. The handler runs to its end without returning to the message loop; the
-// installation box keeps the main window disabled. Everything around it comes through seams, so
-// that a program without windows can run the same installation.
+// moving on, or runs out of time. The handler runs to its end; every wait goes through the clock
+// it is given, which in the tool dispatches the window messages meanwhile (pumping_clock.h),
+// while the installation box keeps the main window disabled. Everything around it comes through
+// seams, so that a program without windows can run the same installation.
 #pragma once
 
 #include <string>

@@ -6,6 +6,8 @@
 #include "data_file_sender.h"
 #include "firmware_upgrade.h"
 #include "install_box_window.h"
+#include "installation_guard.h"
+#include "pumping_clock.h"
 
 namespace {
 
@@ -64,11 +66,13 @@ void COutputDlg::ShowPaths() {
 
 void COutputDlg::OnUpgrade() {
   TakeFields();
-  CHolderLibraryReload reload(PageClock(), LibraryReconnect());
+  const CInstallationScope installing;
   CInstallBoxWindow box(*this);
+  CPumpingClock clock(PageClock(), box);
+  CHolderLibraryReload reload(clock, LibraryReconnect());
   CWin32PageFiles files;
   CWin32FileBoxes fileBoxes(*this);
-  CFirmwareUpgrade upgrade(UpgradeSeams{CurrentController, machine_, boxes_, log_, PageClock(),
-                                        reload, box, files, fileBoxes});
+  CFirmwareUpgrade upgrade(UpgradeSeams{CurrentController, machine_, boxes_, log_, clock, reload,
+                                        box, files, fileBoxes});
   upgrade.Run(paths_.FirmwarePath());
 }

@@ -1,7 +1,8 @@
 // CUpFirmDlg: the modeless "Now Installing..." box (template 147) shown while firmware is
 // installed: a fixed warning and a progress bar. It disables the page's top-level window while
 // it exists, so no other command can start; it has no close box and its Cancel is disabled, and
-// Enter and Escape are swallowed: an installation cannot be stopped halfway.
+// Enter and Escape are swallowed: an installation cannot be stopped halfway. The main window
+// refuses to close meanwhile (installation_guard.h).
 //
 //   CUpFirmDlg box;
 //   box.Create(page);          // disables the main window and shows the box
