@@ -13,7 +13,7 @@ class CMachineLog : public ILogSink {
   void SetMachine(const std::string& queue, const std::string& serial);
   void AddLog(const std::string& text) override;
 
-  // The message as filed: "hvx40ctl [Varnel HVX-40] [HVX0001] Write the serial".
+  // The message as filed: "hvx40ctl [<queue>] [<serial number>] Write the serial".
   std::string Entry(const std::string& text) const;
 
  private:

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "transport.h"  // OsHandle
+#include "../library/api/hvx40_facts.h"  // OsHandle
 
 class CBlockHostIpc {
  public:

@@ -4,8 +4,10 @@
 #include <iterator>
 
 const AxisRange kTravel[kLinearAxes] = {{0, 203200}, {0, 152400}, {-60500, 0}};
-const AxisRange kSensorReach[kLinearAxes] = {{-2500, 203200}, {0, 154900}, {-60500, 2500}};
 const int32_t kSensorPoint[kLinearAxes] = {-2500, 154900, 2500};
+const AxisRange kSensorReach[kLinearAxes] = {{kSensorPoint[0], kTravel[0].high},
+                                             {kTravel[1].low, kSensorPoint[1]},
+                                             {kTravel[2].low, kSensorPoint[2]}};
 
 namespace {
 

@@ -42,7 +42,7 @@ std::string CMachineModel::SystemReport() const {
 
   // A long report for measuring transfers: history lines up to exactly the size asked for.
   for (long long line = 1; text.size() < options_.reportSize; ++line) {
-    text += Format("History %07lld: axis check passed, X %lld um\r\n", line, line % 203200);
+    text += Format("History %07lld: axis check passed, X %lld um\r\n", line, line % kTravel[0].high);
   }
   text.resize(options_.reportSize);
   return text;

@@ -15,7 +15,7 @@ Summary MeasureLinkFloor(const std::string& deviceName, int count) {
   }
   uint8_t status[8];
   auto readStatus = [&] {
-    return link.ControlIn(CSimulatorLink::kVendorIn, kVendorRequest, kCmdStatus, 0, status,
+    return link.ControlIn(usb_request::kVendorIn, kVendorRequest, kCmdStatus, 0, status,
                           sizeof status) == static_cast<int32_t>(sizeof status);
   };
   // An emulator that has just come up is still busy with its window; the floor is taken once it

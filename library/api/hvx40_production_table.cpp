@@ -2,7 +2,7 @@
 
 #include "../controller/machine_commands.h"
 #include "api_results.h"
-#include "api_versions.h"
+#include "hvx40_facts.h"
 
 const char* CHVX40ProductionTable::GetVersion() { return kApiVersion; }
 bool CHVX40ProductionTable::Command_0231_FF() { return machine::Command_0231_FF(*controller_); }

@@ -3,6 +3,7 @@
 #include "library_objects.h"
 
 #include "../controller/machine_controller.h"
+#include "hvx40_facts.h"
 #include "hvx40_control_table.h"
 #include "hvx40_production_table.h"
 #include "hvx40_service_table.h"
@@ -12,7 +13,7 @@
 
 namespace {
 
-CMachineController g_controller("Varnel HVX-40");
+CMachineController g_controller(kModelName);
 
 // The tables only store the controller's address, which is fixed before any code runs, so
 // they are complete as constants before the controller's own constructor runs: none can be

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "api_results.h"
-#include "api_versions.h"
+#include "hvx40_facts.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "../controller/machine_commands.h"
 #include "api_results.h"
-#include "api_versions.h"
+#include "hvx40_facts.h"
 #include "block_out.h"
 
 using api::OneZero;

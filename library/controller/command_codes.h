@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "../transport/transport.h"  // kVendorRequest
+#include "../api/hvx40_facts.h"  // kVendorRequest
 
 enum CommandCode : uint16_t {
   // Channel, status and device block.

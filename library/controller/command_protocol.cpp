@@ -4,16 +4,17 @@
 #include <cstring>
 #include <new>
 
+#include "../api/hvx40_facts.h"
 #include "command_codes.h"
 #include "out_of_memory.h"
 #include "transport_lock.h"
 
 namespace {
 
-constexpr uint32_t kErrorBit = 0x00000010;
-constexpr uint32_t kExecutingBit = 0x00000020;
-constexpr uint32_t kPendingBit = 0x00000040;
-constexpr int kReplySizeShift = 24;
+using handshake_word::kErrorBit;
+using handshake_word::kExecutingBit;
+using handshake_word::kPendingBit;
+using handshake_word::kReplySizeShift;
 
 constexpr uint32_t kAcceptLimitMs = 10000;
 constexpr uint32_t kCompleteLimitMs = 3000;

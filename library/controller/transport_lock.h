@@ -7,12 +7,8 @@
 
 class TransportLock {
  public:
-  // Another process may hold the machine for a whole bulk transfer; 10 s covers that and still
-  // lets a dead peer be noticed.
-  static constexpr uint32_t kTimeoutMs = 10000;
-
   explicit TransportLock(CTransport* transport)
-      : transport_(transport), locked_(transport->Lock(kTimeoutMs)) {}
+      : transport_(transport), locked_(transport->Lock(kLockWaitMs)) {}
   ~TransportLock() {
     if (locked_) transport_->Unlock();
   }

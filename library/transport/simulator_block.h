@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "../api/hvx40_facts.h"  // kModelName
+
 namespace simblock {
 
 // Header, by byte offset.
@@ -90,7 +92,7 @@ inline std::string MappingName(const std::string& deviceName) {
 
 // The machine whose events carry the plain names above: the model string, under which the
 // library connects a simulator by default.
-constexpr char kPlainEventsDevice[] = "Varnel HVX-40";
+constexpr const char* kPlainEventsDevice = kModelName;
 
 // Several simulators run side by side, each under its own device name; each has its own events,
 // so that a request meant for one machine never wakes another. The model string's machine keeps

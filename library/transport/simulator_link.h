@@ -30,11 +30,6 @@ class CSimulatorLink {
   int32_t BulkIn(void* buffer, uint32_t length);
   bool SendFilePath(const std::string& path);
 
-  // USB request types of the simulator's control transfers (interface recipient).
-  static constexpr uint8_t kClassIn = 0xA1;
-  static constexpr uint8_t kVendorIn = 0xC1;
-  static constexpr uint8_t kVendorOut = 0x41;
-
   // The acknowledge of a handshake is awaited this long before the transfer fails.
   static constexpr uint32_t kAcknowledgeTimeoutMs = 500;
   // After a time-out the simulator may still finish the transfer it was late with and set the

@@ -7,11 +7,10 @@
 
 namespace {
 
-constexpr uint8_t kClassIn = CSimulatorLink::kClassIn;
-constexpr uint8_t kVendorIn = CSimulatorLink::kVendorIn;
-constexpr uint8_t kVendorOut = CSimulatorLink::kVendorOut;
-// The printer class's GET_DEVICE_ID request.
-constexpr uint8_t kGetDeviceId = 0;
+using usb_request::kClassIn;
+using usb_request::kGetDeviceId;
+using usb_request::kVendorIn;
+using usb_request::kVendorOut;
 constexpr uint16_t kDeviceIdLength = 4092;
 // The IEEE 1284 device ID starts with its own two-byte length, which the printer-class driver
 // strips; the simulator answers raw, so it is dropped here.

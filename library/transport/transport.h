@@ -4,16 +4,13 @@
 #include <cstdint>
 #include <string>
 
-// Every vendor request of the machine's command channel uses this request code; the command
-// number travels in the value field.
-constexpr uint8_t kVendorRequest = 1;
+#include "../api/hvx40_facts.h"  // OsHandle, kVendorRequest
+
+// How long a process waits for the cross-process lock of a machine: another process may hold
+// the machine for a whole bulk transfer; 10 s covers that and still lets a dead peer be noticed.
+constexpr uint32_t kLockWaitMs = 10000;
 // The job name a machine sees when a file is handed over without one.
 constexpr const char kDefaultJobName[] = "RireveZirariduda";
-
-// An operating-system handle as the transports keep it (a HANDLE on Windows). Device handles use
-// kInvalidDeviceHandle (INVALID_HANDLE_VALUE) for "none open".
-typedef void* OsHandle;
-#define kInvalidDeviceHandle (reinterpret_cast<OsHandle>(static_cast<intptr_t>(-1)))
 
 // The read side of a file that the caller opened and keeps owning.
 class CFileSource {

@@ -25,7 +25,6 @@ constexpr uint32_t kDeviceIdBufferSize = 4096;
 constexpr uint32_t kDeviceIdQuerySize = 4093;
 
 constexpr uint32_t kFileChunk = 32768;
-constexpr uint32_t kReopenLockTimeoutMs = 10000;
 
 std::string MutexName(const std::string& deviceName) {
   return "Global\\RireveZirariduda " + deviceName;
@@ -82,7 +81,7 @@ bool CUsbPrintTransport::ReplaceMutex() {
   }
   mutex_ = system_.CreateNamedMutex(MutexName(deviceName_));
   while (lockDepth_ < depth) {
-    if (!Lock(kReopenLockTimeoutMs)) return false;
+    if (!Lock(kLockWaitMs)) return false;
   }
   return true;
 }

@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-const char* const kModelName = "Varnel HVX-40";
 const char* const kLibraryFileName = "HVX40CTR.DLL";
 
 namespace {
@@ -103,11 +102,11 @@ int CHVXAllCtr::loadController() {
     }
     module_ = libraryPath_.empty() ? nullptr : platform_.loader.Load(libraryPath_);
     if (module_ == nullptr) throw BindFailure{kDllNotFound};
-    Bind("GetRemoteConnectAPI", "V100", connect_);
-    Bind("GetRemoteControlAPI", "V100", remoteControl_);
-    Bind("GetRemoteServiceAPI", "V102", remoteService_);
-    Bind("GetHVX40ControlAPI", "V100", control_);
-    Bind("GetHVX40ServiceAPI", "V100", service_);
+    Bind(api_export::kRemoteConnect, kApiVersion, connect_);
+    Bind(api_export::kRemoteControl, kApiVersion, remoteControl_);
+    Bind(api_export::kRemoteService, kRemoteServiceApiVersion, remoteService_);
+    Bind(api_export::kControl, kApiVersion, control_);
+    Bind(api_export::kService, kApiVersion, service_);
   } catch (const BindFailure& failure) {
     platform_.notice.Message(kInitErrorText[failure.reason]);
     return 0;

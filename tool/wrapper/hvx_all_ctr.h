@@ -7,13 +7,13 @@
 #include <string>
 
 #include "../../library/api/hvx40_api.h"
+#include "../../library/api/hvx40_facts.h"  // kModelName
 #include "hvx_controller.h"
 #include "tool_platform.h"
 
 // Why loadController gave up; the value chooses the message the engineer sees.
 enum DllInitError { kDllNotFound = 0, kDllFuncMissing = 1, kDllVersionMismatch = 2 };
 
-extern const char* const kModelName;      // "Varnel HVX-40"
 extern const char* const kLibraryFileName;  // "HVX40CTR.DLL"
 
 class CHVXAllCtr : public CHVXController {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "../../../library/api/hvx40_facts.h"
 #include "../common/machine_wait.h"
 #include "../../ui/main/window_seams.h"
 
@@ -54,4 +55,4 @@ std::string AgeingOutcome(int cycles, RunBreak why);
 std::string AgeingStartFailure(RunBreak why);
 
 // The corner opposite the park position: X at its far end, Y at the front, Z down.
-constexpr AxisVector kAgeingFarCorner{{203200, 0, -60500, 0, 0, 0}};
+constexpr AxisVector kAgeingFarCorner{{travel::kXTravel, 0, travel::kZDepth, 0, 0, 0}};

@@ -18,9 +18,9 @@ struct AxisDrive {
 };
 
 const AxisDrive kDrives[] = {
-    {"X", kAxisX, 203200, -2500, input_word::kXLimitBit},
-    {"Y", kAxisY, 0, 154900, input_word::kYLimitBit},
-    {"Z", kAxisZ, -60500, 2500, input_word::kZLimitBit},
+    {"X", kAxisX, travel::kXTravel, travel::kXSensor, input_word::kXLimitBit},
+    {"Y", kAxisY, 0, travel::kYSensor, input_word::kYLimitBit},
+    {"Z", kAxisZ, travel::kZDepth, travel::kZSensor, input_word::kZLimitBit},
 };
 
 const AxisDrive* FindDrive(const std::string& axisText) {

@@ -9,9 +9,9 @@ namespace {
 using status_word::IsOffline;
 
 bool IsStillWorking(const MachineStatus& status) {
-  const uint32_t state = status_word::State(status.stateWord);
   return status_word::IsExecuting(status.handshakeWord) ||
-         status_word::IsMoving(status.stateWord) || state == 3 || state == 11;
+         status_word::IsMoving(status.stateWord) ||
+         status_word::StateOf(status.stateWord) == status_word::kStateBusy;
 }
 
 }  // namespace

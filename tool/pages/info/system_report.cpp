@@ -16,8 +16,8 @@ const char kOpenedReportText[] = "Opened report";
 
 // A machine in these states has not finished starting up, so its report may not be complete.
 bool IsInitializing(uint32_t stateWord) {
-  switch (status_word::State(stateWord)) {
-    case 0: case 1: case 8: case 9: return true;
+  switch (status_word::StateOf(stateWord)) {
+    case status_word::kStateInitializing: case status_word::kStateUnSetup: return true;
     default: return false;
   }
 }

@@ -8,8 +8,7 @@ namespace {
 
 const int kLimitBits[3] = {input_word::kXLimitBit, input_word::kYLimitBit, input_word::kZLimitBit};
 
-// Each limit sensor sits 2.5 mm beyond the end of its axis's travel.
-const int kSensorTargets[3] = {-2500, 154900, 2500};
+const int kSensorTargets[3] = {travel::kXSensor, travel::kYSensor, travel::kZSensor};
 
 const char* const kSensorNames[kSensorCount] = {"X limit", "Y limit", "Z limit", "cover"};
 
@@ -103,8 +102,8 @@ bool CSensorCheck::PerformStep() {
 bool CSensorCheck::IsMachineIdle() {
   MachineStatus status{};
   if (!machine_.ReadStatus(status)) return false;
-  const uint32_t state = status_word::State(status.stateWord);
-  return (state == 2 || state == 10) && !status_word::IsMoving(status.stateWord);
+  return status_word::StateOf(status.stateWord) == status_word::kStateReady &&
+         !status_word::IsMoving(status.stateWord);
 }
 
 void CSensorCheck::ReportChecked() {

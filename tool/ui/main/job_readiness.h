@@ -7,11 +7,11 @@
 #include "../../../library/api/hvx40_types.h"
 #include "status_word.h"
 
-// Ready for a job: set up or ready (states 0, 1, 2, 8, 9, 10), not blocked for jobs and not
-// moving.
+// Ready for a job: initializing, not set up or ready, not blocked for jobs and not moving.
 inline bool IsReadyForJob(uint32_t stateWord) {
-  switch (status_word::State(stateWord)) {
-    case 0: case 1: case 2: case 8: case 9: case 10:
+  switch (status_word::StateOf(stateWord)) {
+    case status_word::kStateInitializing: case status_word::kStateUnSetup:
+    case status_word::kStateReady:
       return !status_word::IsJobBlocked(stateWord) && !status_word::IsMoving(stateWord);
     default:
       return false;
@@ -19,4 +19,4 @@ inline bool IsReadyForJob(uint32_t stateWord) {
 }
 
 // X home, Y at the far end of its travel, Z up: the table is free for the engineer.
-constexpr AxisVector ParkPosition{{0, 152400, 0, 0, 0, 0}};
+constexpr AxisVector ParkPosition{{travel::kParkX, travel::kParkY, travel::kParkZ, 0, 0, 0}};

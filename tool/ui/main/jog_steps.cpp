@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "../../../library/api/hvx40_facts.h"
+
 namespace {
 
 // The speed entries travel far past every end, so a held button drives to the end of travel.
@@ -13,9 +15,9 @@ constexpr std::array<JogStep, 5> kRotarySteps = {{
     {50, 100, true}, {100, 100, true}, {1000, 1000, true}, {360000, 1000, false},
     {360000, 10000, false}}};
 
-constexpr int32_t kXTravel = 203200;
-constexpr int32_t kYTravel = 152400;
-constexpr int32_t kZDepth = -60500;
+using travel::kXTravel;
+using travel::kYTravel;
+using travel::kZDepth;
 // The tool knows no end stops of the rotary axis; it only keeps the value representable.
 constexpr int32_t kRotaryLow = std::numeric_limits<int32_t>::min();
 constexpr int32_t kRotaryHigh = std::numeric_limits<int32_t>::max();

@@ -26,18 +26,19 @@ bool ReadText(CHVXController& controller, TextRead read, int size, int failure,
 }
 
 const char* UpdatePhaseText(uint32_t phase) {
+  using namespace update_phase;
   switch (phase) {
-    case 1: return "UpdateMode: Waiting";
-    case 2: return "UpdateMode: Receiving";
-    case 3: return "UpdateMode: Deleting";
-    case 4: return "UpdateMode: Writing";
-    case 5: return "UpdateMode: Verifying";
-    case 6: return "UpdateMode: UpdateFinish";
-    case 8: return "UpdateMode: Frim Error";
-    case 9: return "UpdateMode: Data Error";
-    case 10: return "Error";
-    case 11: return "UpdateMode: Write Error";
-    case 12: return "UpdateMode: Verify Error";
+    case kWaiting: return "UpdateMode: Waiting";
+    case kReceiving: return "UpdateMode: Receiving";
+    case kDeleting: return "UpdateMode: Deleting";
+    case kWriting: return "UpdateMode: Writing";
+    case kVerifying: return "UpdateMode: Verifying";
+    case kFinished: return "UpdateMode: UpdateFinish";
+    case kFirmError: return "UpdateMode: Frim Error";
+    case kDataError: return "UpdateMode: Data Error";
+    case kDeleteError: return "Error";
+    case kWriteError: return "UpdateMode: Write Error";
+    case kVerifyError: return "UpdateMode: Verify Error";
     default: return nullptr;
   }
 }
@@ -46,19 +47,19 @@ const char* UpdatePhaseText(uint32_t phase) {
 
 const char* StatusTextFor(uint32_t stateWord, uint32_t handshakeWord) {
   using namespace status_word;
-  uint32_t state = State(stateWord);
+  const StateCode state = StateOf(stateWord);
   if (IsOffline(stateWord)) return "Offline";
   switch (state) {
-    case 1: case 9: return "UnSetup";
-    case 3: case 11: return "Busy";
-    case 2: case 10: return IsMoving(stateWord) ? "Busy" : "Ready";
+    case kStateUnSetup: return "UnSetup";
+    case kStateBusy: return "Busy";
+    case kStateReady: return IsMoving(stateWord) ? "Busy" : "Ready";
     default: break;
   }
-  // What remains is 0, 4, 8 and 12, where the update mode speaks first.
+  // What remains is initializing and error, where the update mode speaks first.
   if (InUpdateMode(stateWord)) {
     if (const char* text = UpdatePhaseText(UpdatePhase(stateWord))) return text;
   }
-  if (state == 4 || state == 12) return "Error";
+  if (state == kStateError) return "Error";
   if (HasHandshakeError(handshakeWord)) return "Error";
   return nullptr;
 }
@@ -111,10 +112,12 @@ void CStatusBox::ApplyState(uint32_t stateWord, uint32_t handshakeWord, bool& co
 }
 
 void CStatusBox::ApplyCover(uint32_t stateWord) {
-  uint32_t state = status_word::State(stateWord);
   // In the error states and during an installation the cover bit means nothing, so the field
   // keeps what it showed.
-  if (state == 4 || state == 12 || status_word::InUpdateMode(stateWord)) return;
+  if (status_word::StateOf(stateWord) == status_word::kStateError ||
+      status_word::InUpdateMode(stateWord)) {
+    return;
+  }
   if (status_word::IsCoverOpen(stateWord)) {
     m_texts.status = "Cover is open";
     m_texts.cover = "OPEN";

@@ -1,40 +1,40 @@
 // How the tool reads the two words of the machine status: the main window, the pages' waits, the
-// sensor check and the firmware installation all decode them here.
+// sensor check and the firmware installation all decode them here, on the bits the machine
+// facts name.
 #pragma once
 
 #include <cstdint>
 
+#include "../../../library/api/hvx40_facts.h"
+
 namespace status_word {
 
-constexpr uint32_t kStateMask = 0x0000000Fu;
-constexpr uint32_t kJobBlockedBit = 0x00000040u;
-constexpr uint32_t kMotionBit = 0x00000800u;
-constexpr uint32_t kCoverOpenBit = 0x00020000u;
-constexpr uint32_t kHandshakeErrorBit = 0x00000010u;
-constexpr uint32_t kExecutingBit = 0x00000020u;
-constexpr uint32_t kUpdateModeFlag = 8;
-// The machine has entered update mode and waits for its image.
-constexpr uint32_t kWaitingPhase = 1;
-// Phases 8 to 12: the machine refused the image or could not erase, write or verify it.
-constexpr uint32_t kFirstErrorPhase = 8;
-constexpr uint32_t kLastErrorPhase = 12;
-
-inline uint32_t State(uint32_t stateWord) { return stateWord & kStateMask; }
+// The state code without bit 3, which does not change its meaning.
+inline StateCode StateOf(uint32_t stateWord) {
+  return static_cast<StateCode>(stateWord & kStateCodeMask);
+}
 inline bool IsMoving(uint32_t stateWord) { return (stateWord & kMotionBit) != 0; }
 inline bool IsJobBlocked(uint32_t stateWord) { return (stateWord & kJobBlockedBit) != 0; }
-inline uint32_t UpdateFlag(uint32_t stateWord) { return stateWord >> 28; }
-inline uint32_t UpdatePhase(uint32_t stateWord) { return (stateWord >> 24) & 0xFu; }
+inline uint32_t UpdateFlag(uint32_t stateWord) { return stateWord >> kUpdateFlagShift; }
+inline uint32_t UpdatePhase(uint32_t stateWord) {
+  return (stateWord >> kUpdatePhaseShift) & kUpdatePhaseMask;
+}
 inline bool InUpdateMode(uint32_t stateWord) { return UpdateFlag(stateWord) == kUpdateModeFlag; }
 // The installation's progress, 0 to 255; meaningful in update mode only.
-inline uint32_t UpdateProgress(uint32_t stateWord) { return (stateWord >> 16) & 0xFFu; }
-
-inline bool IsWaitingForImage(uint32_t stateWord) {
-  return InUpdateMode(stateWord) && UpdatePhase(stateWord) == kWaitingPhase;
+inline uint32_t UpdateProgress(uint32_t stateWord) {
+  return (stateWord >> kUpdateProgressShift) & kUpdateProgressMask;
 }
 
+// The machine has entered update mode and waits for its image.
+inline bool IsWaitingForImage(uint32_t stateWord) {
+  return InUpdateMode(stateWord) && UpdatePhase(stateWord) == update_phase::kWaiting;
+}
+
+// The machine refused the image or could not erase, write or verify it.
 inline bool IsUpdateError(uint32_t stateWord) {
   const uint32_t phase = UpdatePhase(stateWord);
-  return InUpdateMode(stateWord) && phase >= kFirstErrorPhase && phase <= kLastErrorPhase;
+  return InUpdateMode(stateWord) && phase >= update_phase::kFirmError &&
+         phase <= update_phase::kVerifyError;
 }
 
 // Outside update mode only: while the machine installs firmware, bits 16 to 23 carry the
@@ -44,26 +44,21 @@ inline bool IsCoverOpen(uint32_t stateWord) {
 }
 
 inline bool HasHandshakeError(uint32_t handshakeWord) {
-  return (handshakeWord & kHandshakeErrorBit) != 0;
+  return (handshakeWord & handshake_word::kErrorBit) != 0;
 }
 
-inline bool IsExecuting(uint32_t handshakeWord) { return (handshakeWord & kExecutingBit) != 0; }
-
-// The machine is off line in states 5 to 7 and 13 to 15: it takes no command.
-inline bool IsOffline(uint32_t stateWord) {
-  switch (State(stateWord)) {
-    case 5: case 6: case 7: case 13: case 14: case 15:
-      return true;
-    default:
-      return false;
-  }
+inline bool IsExecuting(uint32_t handshakeWord) {
+  return (handshakeWord & handshake_word::kExecutingBit) != 0;
 }
 
-// Jogging and spindle speed steps: the machine takes motion commands in the idle and ready
-// states, and not while an earlier motion is still running.
+// The machine takes no command in the off-line states (5 to 7 and 13 to 15).
+inline bool IsOffline(uint32_t stateWord) { return StateOf(stateWord) >= kStateOffline; }
+
+// Jogging and spindle speed steps: the machine takes motion commands in the initializing and
+// ready states, and not while an earlier motion is still running.
 inline bool AllowsJog(uint32_t stateWord) {
-  switch (State(stateWord)) {
-    case 0: case 2: case 8: case 10:
+  switch (StateOf(stateWord)) {
+    case kStateInitializing: case kStateReady:
       return !IsMoving(stateWord);
     default:
       return false;
