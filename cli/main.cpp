@@ -103,7 +103,7 @@ int main(int argc, char** argv) {
   CPrinterAccess printers(spooler);
   CEmulatorAccess simulator(RunningEmulators);
   CWin32PageFiles pageFiles;
-  CliServices services{console, printers, simulator, pageFiles, PageClock(), g_interrupt,
+  CliServices services{console, printers, simulator, pageFiles, SystemClock(), g_interrupt,
                        [] { return notice.Last(); }};
   const std::vector<std::string> args(argv + 1, argv + argc);
   return RunCli(args, services);

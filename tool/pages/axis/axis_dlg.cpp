@@ -32,7 +32,7 @@ CAxisDlg::CAxisDlg(CLogWindow* log)
     : CDialog(IDD_AXIS_PAGE),
       machine_([] { return CurrentController(); }),
       log_(log),
-      wait_(machine_, PageClock(), boxes_) {}
+      wait_(machine_, SystemClock(), boxes_) {}
 
 bool CAxisDlg::OnInit() {
   CDialog::OnInit();

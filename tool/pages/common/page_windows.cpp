@@ -40,17 +40,3 @@ void CPageProgressBox::ShowCycleCount(int cycles) {
   if (box_) box_->SetCycleCount(cycles);
 }
 
-namespace {
-
-class CWin32PageClock : public CClock {
- public:
-  uint32_t TickCount() override { return GetTickCount(); }
-  void Sleep(uint32_t ms) override { ::Sleep(ms); }
-};
-
-}  // namespace
-
-CClock& PageClock() {
-  static CWin32PageClock clock;
-  return clock;
-}

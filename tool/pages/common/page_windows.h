@@ -1,9 +1,9 @@
-// The Win32 side of the pages' seams: message boxes, the progress box of a page, and the clock.
+// The Win32 side of the pages' seams: message boxes and the progress box of a page. Their clock
+// is the process's SystemClock().
 #pragma once
 
 #include <memory>
 
-#include "../../../library/controller/clock.h"
 #include "page_seams.h"
 #include "process_dlg.h"
 
@@ -31,6 +31,3 @@ class CPageProgressBox : public IProgressBox {
   CDialog& page_;
   std::unique_ptr<CProcessDlg> box_;
 };
-
-// GetTickCount and Sleep.
-CClock& PageClock();

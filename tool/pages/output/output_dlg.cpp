@@ -68,7 +68,7 @@ void COutputDlg::OnUpgrade() {
   TakeFields();
   const CInstallationScope installing;
   CInstallBoxWindow box(*this);
-  CPumpingClock clock(PageClock(), box);
+  CPumpingClock clock(SystemClock(), box);
   CHolderLibraryReload reload(clock, LibraryReconnect());
   CWin32PageFiles files;
   CWin32FileBoxes fileBoxes(*this);

@@ -1,5 +1,6 @@
-// The emulator's real clock: milliseconds of a monotonic clock, cut to 32 bits so that they wrap
-// like the tick count a host compares them with.
+// The portable real clock: milliseconds of a monotonic clock, cut to 32 bits so that they wrap
+// like the Windows tick count. SystemClock() in the native build, and the emulator's clock on
+// every platform.
 #pragma once
 
 #include <chrono>
