@@ -1,7 +1,6 @@
 #include "machine_connection.h"
 
-#include <cctype>
-
+#include "../library/transport/equals_ignoring_case.h"
 #include "../tool/pages/common/page_machine.h"
 #include "../tool/ui/main/status_box.h"
 #include "../tool/ui/main/status_word.h"
@@ -10,17 +9,6 @@
 namespace {
 
 const char kNothingDone[] = "nothing was done";
-
-bool SameName(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
-}
 
 std::string NameList(const std::vector<std::string>& names) {
   std::string list;
@@ -34,7 +22,7 @@ CommandOutcome ChooseMachine(const std::vector<std::string>& names, const std::s
                              std::string& chosen) {
   if (!requested.empty()) {
     for (const std::string& name : names) {
-      if (!SameName(name, requested)) continue;
+      if (!EqualsIgnoringCase(name, requested)) continue;
       chosen = name;
       return Done();
     }

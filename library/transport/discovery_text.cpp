@@ -8,14 +8,6 @@ namespace {
 char UpperOf(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
 }  // namespace
 
-bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (UpperOf(a[i]) != UpperOf(b[i])) return false;
-  }
-  return true;
-}
-
 bool Contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
 }

@@ -1,13 +1,14 @@
-// How names read from the spooler and the registry are compared: the one case-insensitive
-// comparison of the library, and the others discovery needs.
+// How names read from the spooler and the registry are compared: case-insensitively (the shared
+// EqualsIgnoringCase), and the other ways discovery needs.
 #pragma once
 
 #include <string>
 
+#include "equals_ignoring_case.h"
+
 namespace discovery_text {
 
-// Equal ignoring case, as the registry and the spooler treat names.
-bool EqualsIgnoringCase(const std::string& a, const std::string& b);
+using ::EqualsIgnoringCase;
 // Case-sensitive substring search.
 bool Contains(const std::string& text, const std::string& part);
 std::string ToUpper(std::string text);

@@ -1,8 +1,8 @@
 #include "data_folder.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cstring>
+
+#include "../../library/transport/equals_ignoring_case.h"
 
 const char* const kMakerFolderName = "Varnel QZ Corporation";
 
@@ -10,13 +10,6 @@ namespace {
 
 void DropTrailingBackslash(std::string& path) {
   if (!path.empty() && path.back() == '\\') path.pop_back();
-}
-
-bool EqualsIgnoringCase(const std::string& a, const char* b) {
-  if (a.size() != std::strlen(b)) return false;
-  return std::equal(a.begin(), a.end(), b, [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-  });
 }
 
 bool EnsureFolder(CDataFolderSystem& system, const std::string& path) {

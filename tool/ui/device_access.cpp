@@ -1,19 +1,10 @@
 #include "device_access.h"
 
-#include <cctype>
-
+#include "../../library/transport/equals_ignoring_case.h"
 #include "../wrapper/hvx_all_ctr.h"
 
 bool IsMachineDriver(const std::string& driverName) {
-  const std::string model = kModelName;
-  if (driverName.size() != model.size()) return false;
-  for (size_t i = 0; i < model.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(driverName[i])) !=
-        std::tolower(static_cast<unsigned char>(model[i]))) {
-      return false;
-    }
-  }
-  return true;
+  return EqualsIgnoringCase(driverName, kModelName);
 }
 
 bool CPrinterAccess::ListMachines(std::vector<std::string>& names) {
