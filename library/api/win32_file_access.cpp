@@ -3,17 +3,18 @@
 #include <windows.h>
 
 #include "file_access.h"
+#include "win32_file.h"
 
 namespace {
 
 class CWin32FileSource : public CFileSource {
  public:
-  CWin32FileSource(HANDLE file, std::string path) : file_(file), path_(std::move(path)) {}
-  ~CWin32FileSource() override { CloseHandle(file_); }
+  explicit CWin32FileSource(std::string path)
+      : file_(path, CWin32File::Access::kReadExisting), path_(std::move(path)) {}
+  bool IsOpen() const { return file_.IsOpen(); }
+  unsigned long OpenError() const { return file_.LastError(); }
   int Read(void* buffer, int length) override {
-    DWORD count = 0;
-    if (!ReadFile(file_, buffer, static_cast<DWORD>(length), &count, nullptr)) return -1;
-    return static_cast<int>(count);
+    return file_.Read(buffer, static_cast<uint32_t>(length));
   }
   std::string FullPath() const override {
     char full[MAX_PATH];
@@ -22,7 +23,7 @@ class CWin32FileSource : public CFileSource {
   }
 
  private:
-  HANDLE file_;
+  CWin32File file_;
   std::string path_;
 };
 
@@ -46,13 +47,12 @@ std::string LibraryCaption() {
 class CWin32FileAccess : public CFileAccess {
  public:
   std::unique_ptr<CFileSource> OpenForSending(const std::string& path, int& error) override {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-      error = static_cast<int>(GetLastError());
+    auto source = std::make_unique<CWin32FileSource>(path);
+    if (!source->IsOpen()) {
+      error = static_cast<int>(source->OpenError());
       return nullptr;
     }
-    return std::make_unique<CWin32FileSource>(file, path);
+    return source;
   }
   void ShowFileError(const std::string& message) override {
     MessageBoxA(nullptr, message.c_str(), LibraryCaption().c_str(),
