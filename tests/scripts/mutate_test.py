@@ -60,7 +60,7 @@ add_library(fit STATIC library/fit.cpp)
 add_executable(fit_test tests/fit_test.cpp)
 target_link_libraries(fit_test PRIVATE fit)
 target_include_directories(fit_test PRIVATE library)
-add_test(NAME fit COMMAND fit_test)
+add_test(NAME fit COMMAND fit_test corpus)
 """,
     "library/fit.h": "int Clamp(int value, int limit);\nbool Even(int value);\n"
                      "int Second();\nint Twice(int value);\n",
@@ -88,7 +88,9 @@ int Twice(int value) {
 }
 """,
     "tests/fit_test.cpp": """#include "fit.h"
-int main() {
+// Like the corpus replays, it needs the argument its test gives it.
+int main(int argc, char** argv) {
+  if (argc != 2) return 2;
   bool good = Clamp(1, 5) == 1 && Clamp(9, 5) == 5 && !Even(3) && Even(4) && Second() == 1 &&
               Twice(3) == 6;
   return good ? 0 : 1;
