@@ -2,7 +2,9 @@
 //
 // Each exported getter returns one API object whose first word is the table of virtual
 // operations below. The tool calls them by position, so the order of the operations, their
-// argument order and widths are fixed: add nothing, move nothing.
+// argument order and widths are fixed: add nothing, move nothing. Each table's operations are
+// listed once, in slot order, in its list (*_ops.def, columns in table_rows.h); the library's
+// tables, the tool's wrapper and the test fakes are made from the same lists.
 //
 // Result conventions:
 //   bool            one-byte truth value.
@@ -17,172 +19,57 @@
 #include <cstdint>
 
 #include "hvx40_types.h"
+#include "table_rows.h"
 
 // "V100"
+// The connection table: choosing a device by its printer-queue name, opening it and watching
+// whether it still answers.
 class CRemoteConnectAPI {
  public:
-  virtual const char* GetVersion() = 0;
-  virtual bool Connect(const char* deviceName) = 0;
-  virtual bool Reconnect() = 0;
-  virtual bool CheckConnection() = 0;
-  virtual int EnumerateDevices() = 0;                    // count, or -1
-  virtual const char* GetDeviceNameAt(int index) = 0;    // null when out of range
-  virtual int GetDeviceName(char* buffer, int size) = 0; // StringOut
-  virtual bool Disconnect() = 0;                          // always true
-  virtual int GetStatus(uint32_t* stateWord, uint32_t* handshakeWord) = 0;  // 1/0
+#define HVX_OP HVX_PURE_VIRTUAL
+#include "remote_connect_ops.def"
 };
 
 // "V100"
+// The general table: status, identity texts, inputs and a few plain values.
 class CRemoteControlAPI {
  public:
-  virtual const char* GetVersion() = 0;
-  virtual int GetStatus(uint32_t* stateWord, uint32_t* handshakeWord) = 0;  // 1/0
-  virtual int ReadDeviceBlock(void* buffer, int size) = 0;  // bytes read, or -1
-  virtual int GetString_0211(char* buffer, int size) = 0;   // StringOut
-  virtual int GetFirmwareVersion(char* buffer, int size) = 0;
-  virtual int GetSerialNumber(char* buffer, int size) = 0;
-  virtual int GetShortCode(char* buffer, int size) = 0;
-  virtual int GetValue_0207() = 0;                          // value-or-(-1)
-  virtual int GetDeviceId(char* buffer, int size) = 0;      // StringOut
-  virtual int GetValue_0230() = 0;
-  virtual int GetInputState() = 0;
-  virtual bool SetValue_023F(int value) = 0;
-  virtual bool SetValue_0240(int value) = 0;
-  virtual bool SetValue_0241(int value) = 0;
-  virtual bool SendZero_0275() = 0;
-  virtual bool Command_0274() = 0;
-  virtual bool SetTriple_0290(int a, int b, int c) = 0;
-  virtual int Unsupported(int first, int second) = 0;       // always -1
-  virtual bool Command_02E6() = 0;
+#define HVX_OP HVX_PURE_VIRTUAL
+#include "remote_control_ops.def"
 };
 
 // "V102"
+// The identity and service table: serial number, service values, firmware hand-over, the
+// system report, the 16-bit table and the parameter areas.
 class CRemoteServiceAPI {
  public:
-  virtual const char* GetVersion() = 0;
-  virtual int GetStatus(uint32_t* stateWord, uint32_t* handshakeWord) = 0;  // 1/0
-  virtual bool SetSerialNumber(const char* text) = 0;
-  virtual bool SetShortCode(const char* text) = 0;
-  virtual int GetValue_0205() = 0;                 // value-or-(-1)
-  virtual int SetPair_0206(int a, int b) = 0;      // 1/0
-  virtual int GetValue_0208() = 0;
-  virtual int SetValue_0209(int value) = 0;        // 1/0
-  virtual int GetValue_020A() = 0;
-  virtual int SetValue_020B(int value) = 0;        // 1/0
-  virtual bool GetBlock12_020D(int* a, int* b, int* c) = 0;
-  virtual bool SetBlock12_020E(const int* a, const int* b, const int* c) = 0;
-  virtual bool GetBlock6_020F(uint8_t* out6) = 0;
-  virtual bool SetBlock6_0210(const uint8_t* in6) = 0;
-  virtual bool EnterUpdateMode(int mode) = 0;
-  virtual bool SendZero_0279() = 0;
-  virtual bool SetByte_029A(int value) = 0;
-  virtual bool Command_029B() = 0;
-  virtual int Command_029C() = 0;                  // 1/0
-  virtual bool ReadWords_02C1(uint16_t* buffer, int count) = 0;
-  virtual bool GetHalfPair_02C3(int16_t* a, int16_t* b) = 0;
-  virtual bool Command_02C4() = 0;
-  virtual bool GetHalfPair_02C8(int16_t* a, int16_t* b) = 0;
-  virtual int GetSystemReport(char* buffer, int size) = 0;   // block-out, counts the terminator
-  virtual int GetParameters(void* buffer, int size) = 0;     // block-out
-  virtual bool PutParameters(const void* data, int length) = 0;
-  virtual bool Command_02E5() = 0;
-  virtual int GetParameters2(void* buffer, int size) = 0;    // block-out
+#define HVX_OP HVX_PURE_VIRTUAL
+#include "remote_service_ops.def"
 };
 
 // "V100"
+// The machine's own control table: positions and moves, spindle, compensation, coordinate sets,
+// records, files sent as jobs, and the switch to the simulator.
 class CHVX40ControlAPI {
  public:
-  virtual const char* GetVersion() = 0;
-  // path: the address of a variable holding the pointer to the NUL-terminated path.
-  virtual bool OutputFile(const char* const* path, const char* jobName) = 0;
-  virtual bool SendData(const void* data, int length) = 0;
-  virtual bool Command_0004() = 0;
-  virtual bool ReadDeviceRecord(void* record56) = 0;
-  virtual bool GetPair_0248(int* a, int* b) = 0;
-  virtual bool GetVector_0251(AxisVector* out) = 0;
-  virtual bool GetCurrentPosition(AxisVector* out) = 0;
-  virtual bool SetByte_0258(int value) = 0;
-  virtual bool SetByte_025A(int value) = 0;
-  virtual bool GetVectorPair_025B(AxisVector* first, AxisVector* second) = 0;
-  virtual bool GetVector_025E(AxisVector* out) = 0;
-  virtual int SetVector_025F(const AxisVector* in) = 0;      // 1/0
-  virtual bool GetVector_0265(AxisVector* out) = 0;
-  virtual bool Move_0260(const AxisVector* target, int speed) = 0;
-  virtual bool Move_0262(const AxisVector* target, int speed) = 0;
-  virtual bool MoveTo(const AxisVector* target, int speed) = 0;
-  virtual bool Move_0264(const AxisVector* target, int first, int second) = 0;
-  virtual bool SetSwitch_0270(int on) = 0;
-  virtual bool Command_0272() = 0;
-  virtual bool StopMotion() = 0;
-  virtual bool Command_0276_02() = 0;
-  virtual bool Command_0276_03() = 0;
-  virtual bool Command_0276_FF() = 0;
-  virtual bool SendZero_0279() = 0;
-  virtual int GetValue_027C() = 0;                            // value-or-(-1)
-  virtual bool SetValue_027D(int value) = 0;
-  virtual bool GetUserCompensation(int* x, int* y, int* z) = 0;
-  virtual int SetUserCompensation(int x, int y, int z) = 0;   // 1/0
-  virtual bool SetByte_029A(int value) = 0;
-  virtual bool Command_029B() = 0;
-  virtual int GetSystemReport(char* buffer, int size) = 0;    // block-out
-  virtual bool GetHalfPair_02C3(int16_t* a, int16_t* b) = 0;
-  virtual bool Command_02C4() = 0;
-  virtual bool GetHalfPair_02C8(int16_t* a, int16_t* b) = 0;
-  virtual bool GetRecord_0327(DeviceRecord16* out) = 0;
-  virtual int Command_0337() = 0;                             // 1/0
-  virtual bool MoveAxisX(int target, int speed, int current) = 0;
-  virtual bool MoveAxisY(int target, int speed, int current) = 0;
-  virtual bool MoveAxisZ(int target, int speed, int current) = 0;
-  virtual int GetSpindleSpeed() = 0;                          // value-or-(-1)
-  virtual int GetValue_3001() = 0;
-  virtual bool SetValue_3002(int value) = 0;
-  virtual bool GetPair_3003(int* a, int* b) = 0;
-  virtual bool SetSpindleSpeed(int rpm) = 0;
-  virtual int GetSpindleOverride() = 0;                       // 0..255, or -1
-  virtual bool SetSpindleOverride(int percent) = 0;
-  virtual int GetByte_3100() = 0;
-  virtual int SetByte_3101(int value) = 0;                    // 1/0
-  virtual bool GetVector_3106(AxisVector* out) = 0;
-  virtual int SetVector_3107(const AxisVector* in) = 0;       // 1/0
-  virtual bool GetTriple_3200(int* a, int* b, int* c) = 0;
-  virtual int SetTriple_3201(int a, int b, int c) = 0;        // 1/0
-  virtual bool GetVector_3202(AxisVector* out) = 0;
-  virtual int SetVector_3335(const AxisVector* in) = 0;       // 1/0
-  virtual bool GetWorkCoordinate(int number, AxisVector* out) = 0;
-  virtual bool SetWorkCoordinate(int number, const AxisVector* in) = 0;
-  virtual bool GetExtWorkCoordinate(int number, AxisVector* out) = 0;
-  virtual bool SetExtWorkCoordinate(int number, const AxisVector* in) = 0;
-  virtual bool SetFlag_3469(int flag) = 0;
-  virtual bool GetIndexedValue_346B(int index, int* out) = 0;
-  virtual int SetIndexedValue_347B(int index, int value) = 0; // 1/0
-  virtual bool SetHalf_3500(int value) = 0;
-  virtual bool SetHalfTriple_3501(int a, int b, int c) = 0;
-  virtual int GetByte_0FFE() = 0;
-  virtual bool SetBytePair_0FFD(int first, int flag) = 0;
-  virtual bool GetRecord_0FFC(DeviceRecord16* out) = 0;
-  virtual int Command_0FFB() = 0;                             // 1/0
-  virtual int GetByte_0FFF() = 0;
-  virtual bool ConnectSimulator(int windowHandle) = 0;
-  // As ConnectSimulator, to the simulator of that device name: several run side by side.
-  virtual bool ConnectSimulatorNamed(const char* deviceName, int windowHandle) = 0;
+#define HVX_OP HVX_PURE_VIRTUAL
+#include "hvx40_control_ops.def"
 };
 
 // "V100"
+// The production table: the factory compensation and the 16-bit table write.
 class CHVX40ProductionAPI {
  public:
-  virtual const char* GetVersion() = 0;
-  virtual bool Command_0231_FF() = 0;
-  virtual bool Command_0231_00() = 0;
-  virtual bool GetCompensation2(int* x, int* y, int* z) = 0;
-  virtual int SetCompensation2(int x, int y, int z) = 0;      // 1/0
-  virtual bool WriteWords_02C2(const uint16_t* data, int count) = 0;
+#define HVX_OP HVX_PURE_VIRTUAL
+#include "hvx40_production_ops.def"
 };
 
 // "V100"
+// The destructive service table: wiping the machine's parameters.
 class CHVX40ServiceAPI {
  public:
-  virtual const char* GetVersion() = 0;
-  virtual bool ClearAllParameters() = 0;
+#define HVX_OP HVX_PURE_VIRTUAL
+#include "hvx40_service_ops.def"
 };
 
 // The six exports, under their plain C names.
@@ -194,3 +81,5 @@ typedef CHVX40ControlAPI* (*GetHVX40ControlAPIFn)();
 typedef CHVX40ProductionAPI* (*GetHVX40ProductionAPIFn)();
 typedef CHVX40ServiceAPI* (*GetHVX40ServiceAPIFn)();
 }
+
+#include "api_slots.h"

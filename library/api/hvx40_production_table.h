@@ -9,12 +9,8 @@ class CHVX40ProductionTable final : public CHVX40ProductionAPI {
   constexpr explicit CHVX40ProductionTable(CCommandProtocol* controller)
       : controller_(controller) {}
 
-  const char* GetVersion() override;
-  bool Command_0231_FF() override;
-  bool Command_0231_00() override;
-  bool GetCompensation2(int* x, int* y, int* z) override;
-  int SetCompensation2(int x, int y, int z) override;
-  bool WriteWords_02C2(const uint16_t* data, int count) override;
+#define HVX_OP HVX_OVERRIDE
+#include "hvx40_production_ops.def"
 
  private:
   CCommandProtocol* controller_;

@@ -1,9 +1,12 @@
 #include "hvx40_service_table.h"
 
-#include "../controller/machine_commands.h"
 #include "hvx40_facts.h"
+#include "table_forwarding.h"
 
 const char* CHVX40ServiceTable::GetVersion() { return kApiVersion; }
-bool CHVX40ServiceTable::ClearAllParameters() {
-  return machine::ClearAllParameters(*controller_);
-}
+
+// The list's other rows, by their shapes.
+#define HVX_TABLE CHVX40ServiceTable
+#define HVX_OP HVX_TABLE_BODY
+#include "hvx40_service_ops.def"
+#undef HVX_TABLE

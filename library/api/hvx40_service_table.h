@@ -9,8 +9,8 @@ class CHVX40ServiceTable final : public CHVX40ServiceAPI {
   constexpr explicit CHVX40ServiceTable(CCommandProtocol* controller)
       : controller_(controller) {}
 
-  const char* GetVersion() override;
-  bool ClearAllParameters() override;
+#define HVX_OP HVX_OVERRIDE
+#include "hvx40_service_ops.def"
 
  private:
   CCommandProtocol* controller_;

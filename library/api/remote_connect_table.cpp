@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "api_results.h"
 #include "hvx40_facts.h"
+#include "table_forwarding.h"
 
 namespace {
 
@@ -40,6 +40,8 @@ bool CRemoteConnectTable::Disconnect() {
   return true;
 }
 
-int CRemoteConnectTable::GetStatus(uint32_t* stateWord, uint32_t* handshakeWord) {
-  return api::StatusOut(*controller_, stateWord, handshakeWord);
-}
+// The list's other rows, by their shapes.
+#define HVX_TABLE CRemoteConnectTable
+#define HVX_OP HVX_TABLE_BODY
+#include "remote_connect_ops.def"
+#undef HVX_TABLE

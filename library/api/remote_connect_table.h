@@ -10,15 +10,8 @@ class CRemoteConnectTable final : public CRemoteConnectAPI {
   constexpr explicit CRemoteConnectTable(CCommandProtocol* controller)
       : controller_(controller) {}
 
-  const char* GetVersion() override;
-  bool Connect(const char* deviceName) override;
-  bool Reconnect() override;
-  bool CheckConnection() override;
-  int EnumerateDevices() override;
-  const char* GetDeviceNameAt(int index) override;
-  int GetDeviceName(char* buffer, int size) override;
-  bool Disconnect() override;
-  int GetStatus(uint32_t* stateWord, uint32_t* handshakeWord) override;
+#define HVX_OP HVX_OVERRIDE
+#include "remote_connect_ops.def"
 
  private:
   CCommandProtocol* controller_;
