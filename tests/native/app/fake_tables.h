@@ -34,10 +34,51 @@ R Hit(const char* op, A... args) {
   return FakeAnswer<R>();
 }
 
-#define FAKE(R, table, name, params, ...) \
-  R name params override { return Hit<R>(table "." #name, ##__VA_ARGS__); }
+// A table whose every operation records its call under "<HVX_FAKE_TABLE>.<name>" and answers
+// FakeAnswer; each fake below derives from its table's and overrides what it does otherwise.
+#define HVX_RECORDING_OP(slot, result, name, params, args, shape) \
+  result name params override {                                   \
+    return Hit<result>(HVX_FAKE_TABLE "." #name HVX_COMMA_ARGS args); \
+  }
 
-class FakeConnect : public CRemoteConnectAPI {
+#define HVX_FAKE_TABLE "Connect"
+class RecordingConnect : public CRemoteConnectAPI {
+ public:
+#define HVX_OP HVX_RECORDING_OP
+#include "remote_connect_ops.def"
+};
+#undef HVX_FAKE_TABLE
+#define HVX_FAKE_TABLE "Remote"
+class RecordingRemoteControl : public CRemoteControlAPI {
+ public:
+#define HVX_OP HVX_RECORDING_OP
+#include "remote_control_ops.def"
+};
+#undef HVX_FAKE_TABLE
+#define HVX_FAKE_TABLE "RService"
+class RecordingRemoteService : public CRemoteServiceAPI {
+ public:
+#define HVX_OP HVX_RECORDING_OP
+#include "remote_service_ops.def"
+};
+#undef HVX_FAKE_TABLE
+#define HVX_FAKE_TABLE "Control"
+class RecordingControl : public CHVX40ControlAPI {
+ public:
+#define HVX_OP HVX_RECORDING_OP
+#include "hvx40_control_ops.def"
+};
+#undef HVX_FAKE_TABLE
+#define HVX_FAKE_TABLE "Service"
+class RecordingService : public CHVX40ServiceAPI {
+ public:
+#define HVX_OP HVX_RECORDING_OP
+#include "hvx40_service_ops.def"
+};
+#undef HVX_FAKE_TABLE
+#undef HVX_RECORDING_OP
+
+class FakeConnect : public RecordingConnect {
  public:
   std::string version = "V100";
   bool connectResult = true;
@@ -48,79 +89,24 @@ class FakeConnect : public CRemoteConnectAPI {
     connected.push_back(name ? name : "");
     return connectResult;
   }
-  FAKE(bool, "Connect", Reconnect, ())
-  FAKE(bool, "Connect", CheckConnection, ())
-  FAKE(int, "Connect", EnumerateDevices, ())
-  FAKE(const char*, "Connect", GetDeviceNameAt, (int i), i)
-  FAKE(int, "Connect", GetDeviceName, (char* b, int s), b, s)
-  FAKE(bool, "Connect", Disconnect, ())
-  FAKE(int, "Connect", GetStatus, (uint32_t* a, uint32_t* b), a, b)
 };
 
-class FakeRemoteControl : public CRemoteControlAPI {
+class FakeRemoteControl : public RecordingRemoteControl {
  public:
   std::string version = "V100";
   const char* GetVersion() override { return version.c_str(); }
-  FAKE(int, "Remote", GetStatus, (uint32_t* a, uint32_t* b), a, b)
-  FAKE(int, "Remote", ReadDeviceBlock, (void* b, int s), b, s)
-  FAKE(int, "Remote", GetString_0211, (char* b, int s), b, s)
-  FAKE(int, "Remote", GetFirmwareVersion, (char* b, int s), b, s)
-  FAKE(int, "Remote", GetSerialNumber, (char* b, int s), b, s)
-  FAKE(int, "Remote", GetShortCode, (char* b, int s), b, s)
-  FAKE(int, "Remote", GetValue_0207, ())
-  FAKE(int, "Remote", GetDeviceId, (char* b, int s), b, s)
-  FAKE(int, "Remote", GetValue_0230, ())
-  FAKE(int, "Remote", GetInputState, ())
-  FAKE(bool, "Remote", SetValue_023F, (int v), v)
-  FAKE(bool, "Remote", SetValue_0240, (int v), v)
-  FAKE(bool, "Remote", SetValue_0241, (int v), v)
-  FAKE(bool, "Remote", SendZero_0275, ())
-  FAKE(bool, "Remote", Command_0274, ())
-  FAKE(bool, "Remote", SetTriple_0290, (int a, int b, int c), a, b, c)
-  FAKE(int, "Remote", Unsupported, (int a, int b), a, b)
-  FAKE(bool, "Remote", Command_02E6, ())
 };
 
-class FakeRemoteService : public CRemoteServiceAPI {
+class FakeRemoteService : public RecordingRemoteService {
  public:
   std::string version = "V102";
   const char* GetVersion() override { return version.c_str(); }
-  FAKE(int, "RService", GetStatus, (uint32_t* a, uint32_t* b), a, b)
-  FAKE(bool, "RService", SetSerialNumber, (const char* t), t)
-  FAKE(bool, "RService", SetShortCode, (const char* t), t)
-  FAKE(int, "RService", GetValue_0205, ())
-  FAKE(int, "RService", SetPair_0206, (int a, int b), a, b)
-  FAKE(int, "RService", GetValue_0208, ())
-  FAKE(int, "RService", SetValue_0209, (int v), v)
-  FAKE(int, "RService", GetValue_020A, ())
-  FAKE(int, "RService", SetValue_020B, (int v), v)
-  FAKE(bool, "RService", GetBlock12_020D, (int* a, int* b, int* c), a, b, c)
-  FAKE(bool, "RService", SetBlock12_020E, (const int* a, const int* b, const int* c), a, b, c)
-  FAKE(bool, "RService", GetBlock6_020F, (uint8_t* o), o)
-  FAKE(bool, "RService", SetBlock6_0210, (const uint8_t* i), i)
-  FAKE(bool, "RService", EnterUpdateMode, (int m), m)
-  FAKE(bool, "RService", SendZero_0279, ())
-  FAKE(bool, "RService", SetByte_029A, (int v), v)
-  FAKE(bool, "RService", Command_029B, ())
-  FAKE(int, "RService", Command_029C, ())
-  FAKE(bool, "RService", ReadWords_02C1, (uint16_t* b, int n), b, n)
-  FAKE(bool, "RService", GetHalfPair_02C3, (int16_t* a, int16_t* b), a, b)
-  FAKE(bool, "RService", Command_02C4, ())
-  FAKE(bool, "RService", GetHalfPair_02C8, (int16_t* a, int16_t* b), a, b)
-  FAKE(int, "RService", GetSystemReport, (char* b, int s), b, s)
-  FAKE(int, "RService", GetParameters, (void* b, int s), b, s)
-  FAKE(bool, "RService", PutParameters, (const void* d, int n), d, n)
-  FAKE(bool, "RService", Command_02E5, ())
-  FAKE(int, "RService", GetParameters2, (void* b, int s), b, s)
 };
 
-class FakeService : public CHVX40ServiceAPI {
+class FakeService : public RecordingService {
  public:
   std::string version = "V100";
   const char* GetVersion() override { return version.c_str(); }
-  FAKE(bool, "Service", ClearAllParameters, ())
 };
 
 #include "fake_control_table.h"
-
-#undef FAKE
