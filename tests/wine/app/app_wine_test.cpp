@@ -6,8 +6,8 @@
 
 #include "harness/emulator_process.h"
 #include "hvx_version.h"
-#include "tool_session.h"
-#include "window_driver.h"
+#include "../driver/tool_session.h"
+#include "../driver/window_driver.h"
 
 namespace {
 

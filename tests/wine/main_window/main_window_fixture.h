@@ -12,9 +12,9 @@
 
 #include "../../../tool/resources/resource.h"
 #include "harness/emulator_process.h"
-#include "main_window_driver.h"
-#include "tool_session.h"
-#include "window_driver.h"
+#include "../driver/main_window_driver.h"
+#include "../driver/tool_session.h"
+#include "../driver/window_driver.h"
 
 class MainWindowTest : public ::testing::Test {
  protected:

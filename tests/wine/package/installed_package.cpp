@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/window_driver.h"
+#include "../driver/window_driver.h"
 #include "harness/emulator_process.h"
 
 namespace {

@@ -9,14 +9,14 @@
 #include <vector>
 
 
-#include "app/tool_session.h"
-#include "app/window_driver.h"
+#include "../driver/tool_session.h"
+#include "../driver/window_driver.h"
 #include "e2e/harness/emulator_process.h"
 #include "hvx_version.h"
 #include "installed_package.h"
 #include "running_programs.h"
 #include "simulator_block.h"
-#include "ui_dialog/screen_capture.h"
+#include "../driver/screen_capture.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // check and the manual compensation, driven through the program's windows.
 #include <gtest/gtest.h>
 
-#include "app/tool_session.h"
-#include "app/window_driver.h"
+#include "../driver/tool_session.h"
+#include "../driver/window_driver.h"
 #include "e2e/harness/emulator_process.h"
 #include "hvx_version.h"
 #include "../../../tool/resources/resource.h"

@@ -6,7 +6,7 @@
 #include "../../../tool/app/win32_platform.h"
 #include "../../../tool/wrapper/controller_holder.h"
 #include "../../../tool/wrapper/hvx_all_ctr.h"
-#include "ui_dialog/screen_capture.h"
+#include "../driver/screen_capture.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "expected_templates.h"
 #include "resources/resource.h"
-#include "screen_capture.h"
+#include "../driver/screen_capture.h"
 #include "ui/dialog/controls.h"
 #include "ui/dialog/dialog.h"
 
