@@ -1,6 +1,6 @@
 // ageing: the Axis page's Aging with an end of its own, N cycles or M minutes, after which it
 // winds down and parks as the tool's Cancel does.
-#include "../tool/pages/axis/ageing_run.h"
+#include "../service/procedures/axis/ageing_run.h"
 #include "axis_test_seams.h"
 #include "commands.h"
 #include "run_settings.h"

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "../tool/pages/common/machine_wait.h"
+#include "../service/procedures/common/machine_wait.h"
 #include "cli_boxes.h"
 #include "command_context.h"
 #include "run_progress.h"

@@ -1,6 +1,6 @@
 #include "cli_boxes.h"
 
-#include "../tool/ui/dialog/message_texts.h"
+#include "../service/texts/message_texts.h"
 
 bool CCliBoxes::Ask(const std::string& /*text*/, bool /*informationIcon*/) { return yes_; }
 

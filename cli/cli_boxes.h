@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "../tool/pages/common/page_seams.h"
-#include "../tool/pages/info/page_files.h"
-#include "../tool/pages/info/parameter_transfer.h"
+#include "../service/procedures/info/parameter_transfer.h"
+#include "../service/seams/page_files.h"
+#include "../service/seams/page_seams.h"
 
 class CCliBoxes : public IPageBoxes {
  public:

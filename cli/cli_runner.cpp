@@ -1,8 +1,8 @@
 #include "cli_runner.h"
 
-#include "../tool/pages/output/library_reload.h"
-#include "../tool/ui/dialog/message_texts.h"
-#include "../tool/wrapper/controller_holder.h"
+#include "../service/procedures/output/library_reload.h"
+#include "../service/texts/message_texts.h"
+#include "../service/wrapper/controller_holder.h"
 #include "cli_arguments.h"
 #include "command_catalog.h"
 #include "help_text.h"

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "../library/controller/clock.h"
-#include "../tool/pages/info/page_files.h"
-#include "../tool/ui/device_access.h"
+#include "../service/devices/device_access.h"
+#include "../service/seams/page_files.h"
 #include "console_output.h"
 #include "interrupt.h"
 

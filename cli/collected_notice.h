@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "../tool/ui/dialog/message_texts.h"
-#include "../tool/wrapper/tool_platform.h"
+#include "../service/texts/message_texts.h"
+#include "../service/wrapper/tool_platform.h"
 
 class CCollectedNotice : public CUserNotice {
  public:

@@ -1,6 +1,6 @@
 #include "command_catalog.h"
 
-#include "../tool/pages/info/serial_write.h"
+#include "../service/procedures/info/serial_write.h"
 #include "commands.h"
 #include "run_settings.h"
 

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "../library/controller/clock.h"
-#include "../tool/pages/info/page_files.h"
-#include "../tool/pages/output/library_reload.h"
-#include "../tool/ui/device_access.h"
-#include "../tool/ui/main/window_seams.h"
+#include "../service/devices/device_access.h"
+#include "../service/procedures/output/library_reload.h"
+#include "../service/seams/page_files.h"
+#include "../service/seams/window_seams.h"
 #include "cli_request.h"
 #include "console_output.h"
 #include "interrupt.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "../tool/wrapper/hvx_all_ctr.h"
+#include "../service/wrapper/hvx_all_ctr.h"
 
 bool CEmulatorAccess::ListMachines(std::vector<std::string>& names) {
   std::vector<std::string> running;

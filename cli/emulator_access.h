@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "../tool/ui/device_access.h"
+#include "../service/devices/device_access.h"
 
 class CEmulatorAccess : public CDeviceAccess {
  public:

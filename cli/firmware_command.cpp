@@ -1,7 +1,7 @@
 // firmware FILE: the Output page's "Upgrade", run to its end whatever comes: update mode,
 // library reload, send, follow. Its endings are the page's own.
-#include "../tool/pages/common/page_machine.h"
-#include "../tool/pages/output/firmware_upgrade.h"
+#include "../service/procedures/common/page_machine.h"
+#include "../service/procedures/output/firmware_upgrade.h"
 #include "cli_boxes.h"
 #include "commands.h"
 

@@ -1,5 +1,5 @@
 // list: the machines, each probed as the device manager probes it (opened, then let go).
-#include "../tool/wrapper/controller_holder.h"
+#include "../service/wrapper/controller_holder.h"
 #include "commands.h"
 
 namespace {

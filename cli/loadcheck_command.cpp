@@ -1,6 +1,6 @@
 // loadcheck: the Axis page's Load Check on each axis in turn, or on the one named. A stalled
 // axis fails and the next is checked; a run that broke off ends the command.
-#include "../tool/pages/axis/load_check.h"
+#include "../service/procedures/axis/load_check.h"
 #include "axis_test_seams.h"
 #include "commands.h"
 #include "run_settings.h"

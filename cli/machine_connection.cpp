@@ -1,10 +1,10 @@
 #include "machine_connection.h"
 
 #include "../library/transport/equals_ignoring_case.h"
-#include "../tool/pages/common/page_machine.h"
-#include "../tool/ui/main/status_box.h"
-#include "../tool/ui/main/status_word.h"
-#include "../tool/wrapper/controller_holder.h"
+#include "../service/procedures/common/page_machine.h"
+#include "../service/status/status_box.h"
+#include "../service/status/status_word.h"
+#include "../service/wrapper/controller_holder.h"
 
 namespace {
 

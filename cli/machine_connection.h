@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "../tool/ui/device_access.h"
+#include "../service/devices/device_access.h"
 #include "command_catalog.h"
 #include "outcome.h"
 

@@ -1,7 +1,7 @@
 #include "machine_log.h"
 
-#include "../tool/ui/log_window.h"
-#include "../tool/wrapper/hvx_all_ctr.h"
+#include "../service/log/log_window.h"
+#include "../service/wrapper/hvx_all_ctr.h"
 #include "outcome.h"
 
 void CMachineLog::SetMachine(const std::string& queue, const std::string& serial) {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "../tool/ui/main/window_seams.h"
+#include "../service/seams/window_seams.h"
 
 class CMachineLog : public ILogSink {
  public:

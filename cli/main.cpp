@@ -7,14 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "../library/controller/clock.h"
 #include "../library/transport/simulator_block.h"
+#include "../service/win32/win32_page_files.h"
+#include "../service/win32/win32_spooler.h"
+#include "../service/wrapper/controller_holder.h"
+#include "../service/wrapper/hvx_all_ctr.h"
+#include "../tool/app/win32_log_book.h"
 #include "../tool/app/win32_platform.h"
-#include "../tool/pages/common/page_windows.h"
-#include "../tool/pages/info/win32_page_files.h"
-#include "../tool/ui/log_dlg.h"
-#include "../tool/ui/win32_spooler.h"
-#include "../tool/wrapper/controller_holder.h"
-#include "../tool/wrapper/hvx_all_ctr.h"
 #include "cli_runner.h"
 #include "collected_notice.h"
 #include "emulator_access.h"

@@ -1,7 +1,7 @@
 // params get | put | clear-user | clear-all: the Info page's parameter buttons, run through the
 // page's own logic with the command line's file and --yes standing in for its boxes.
-#include "../tool/pages/info/parameter_clear.h"
-#include "../tool/pages/info/parameter_transfer.h"
+#include "../service/procedures/info/parameter_clear.h"
+#include "../service/procedures/info/parameter_transfer.h"
 #include "cli_boxes.h"
 #include "commands.h"
 

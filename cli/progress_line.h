@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "../tool/pages/output/install_box.h"
+#include "../service/seams/install_box.h"
 #include "console_output.h"
 
 class CProgressLine : public IInstallBox {

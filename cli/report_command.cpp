@@ -2,8 +2,8 @@
 // viewer appends a date line for the engineer; the file keeps only what the machine sent.
 #include <vector>
 
-#include "../tool/pages/info/system_report.h"
-#include "../tool/ui/dialog/message_texts.h"
+#include "../service/procedures/info/system_report.h"
+#include "../service/texts/message_texts.h"
 #include "commands.h"
 
 CommandOutcome RunReport(CommandContext& context) {

@@ -1,6 +1,6 @@
 #include "run_progress.h"
 
-#include "../tool/pages/common/elapsed_text.h"
+#include "../service/procedures/common/elapsed_text.h"
 
 CRunProgress::CRunProgress(IConsole& console, bool quiet, CClock& clock, CInterrupt& interrupt,
                            const std::string& name)

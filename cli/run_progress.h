@@ -6,7 +6,7 @@
 #include <string>
 
 #include "../library/controller/clock.h"
-#include "../tool/pages/common/page_seams.h"
+#include "../service/seams/page_seams.h"
 #include "console_output.h"
 #include "interrupt.h"
 

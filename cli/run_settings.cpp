@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "../tool/pages/axis/current_list.h"
+#include "../service/procedures/axis/current_list.h"
 
 namespace {
 

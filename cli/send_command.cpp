@@ -1,6 +1,6 @@
 // send FILE: the Output page's "Send": the file handed to the machine unchanged.
-#include "../tool/pages/common/page_machine.h"
-#include "../tool/pages/output/data_file_sender.h"
+#include "../service/procedures/common/page_machine.h"
+#include "../service/procedures/output/data_file_sender.h"
 #include "cli_boxes.h"
 #include "commands.h"
 

@@ -1,6 +1,6 @@
 // serial VALUE: the Info page's serial number "Write"; the seven-character rule has already
 // been checked with the command line.
-#include "../tool/pages/info/serial_write.h"
+#include "../service/procedures/info/serial_write.h"
 #include "cli_boxes.h"
 #include "commands.h"
 

@@ -1,6 +1,6 @@
 // status: the machine as the main window shows it, read through the window's own logic.
-#include "../tool/ui/main/machine_readout.h"
-#include "../tool/ui/main/status_box.h"
+#include "../service/status/machine_readout.h"
+#include "../service/status/status_box.h"
 #include "commands.h"
 
 namespace {

@@ -3,8 +3,8 @@
 // none at all until the engineer reconnects.
 #pragma once
 
-#include "../../ui/main/window_seams.h"
-#include "../../wrapper/hvx_controller.h"
+#include "../wrapper/hvx_controller.h"
+#include "window_seams.h"
 
 // op on the current wrapper, or none when there is no wrapper: the answer an unbound wrapper
 // would give.

@@ -1,6 +1,7 @@
 // What the Info and Output pages need from the file system and the file boxes: the engineer's
 // choice of a file, the few whole-file transfers the pages make, and the standard file-error
-// box. The Win32 adapters are in win32_page_files.h; tests supply fakes.
+// box. The Win32 adapters are in service/win32/win32_page_files.h (files) and
+// tool/pages/info/win32_file_boxes.h (boxes); tests supply fakes.
 #pragma once
 
 #include <cstddef>
@@ -8,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "../../wrapper/tool_platform.h"
+#include "../wrapper/tool_platform.h"
 
 class IFileBoxes {
  public:

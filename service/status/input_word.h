@@ -2,7 +2,7 @@
 // name: the limit sensors and the cover.
 #pragma once
 
-#include "../../../library/api/hvx40_facts.h"
+#include "../../library/api/hvx40_facts.h"
 
 namespace input_word {
 

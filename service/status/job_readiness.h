@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "../../../library/api/hvx40_types.h"
+#include "../../library/api/hvx40_types.h"
 #include "status_word.h"
 
 // Ready for a job: initializing, not set up or ready, not blocked for jobs and not moving.

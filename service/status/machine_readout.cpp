@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "../../wrapper/hvx_controller.h"
+#include "../wrapper/hvx_controller.h"
 
 namespace {
 

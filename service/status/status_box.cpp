@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "../../wrapper/hvx_all_ctr.h"
+#include "../wrapper/hvx_all_ctr.h"
 #include "status_word.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "../../../library/api/hvx40_facts.h"
+#include "../../library/api/hvx40_facts.h"
 
 namespace status_word {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "../../wrapper/tool_platform.h"
+#include "../wrapper/tool_platform.h"
 
 // The file-error box's text for a file that could not be opened, read, written or deleted,
 // naming the file: "C:\x\a.txt was not found.", "Access to C:\x\a.txt was denied.", ...

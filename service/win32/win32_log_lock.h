@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "log_book.h"
+#include "../log/log_book.h"
 
 class CWin32LogFileLock : public CLogFileLock {
  public:

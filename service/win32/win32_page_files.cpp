@@ -1,28 +1,13 @@
 #include "win32_page_files.h"
 
-#include "../../../library/api/win32_file.h"
-#include "../../ui/dialog/file_dialog.h"
-#include "../../ui/dialog/message_box.h"
-#include "../../ui/dialog/message_texts.h"
+#include "../../library/api/win32_file.h"
+#include "../texts/message_texts.h"
 
 namespace {
 
 FileFault LastFault(const CWin32File& file) { return FileFaultFromSystemError(file.LastError()); }
 
 }  // namespace
-
-bool CWin32FileBoxes::AskOpenPath(const std::string& filter, std::string& path) {
-  return ::AskOpenPath(owner_.Handle(), filter, path);
-}
-
-bool CWin32FileBoxes::AskSavePath(const std::string& filter, const std::string& defaultExtension,
-                                  std::string& path) {
-  return ::AskSavePath(owner_.Handle(), filter, defaultExtension, path);
-}
-
-void CWin32FileBoxes::ShowFileError(const std::string& path, FileFault fault) {
-  ::ShowFileError(path, fault);
-}
 
 FileFault CWin32PageFiles::Write(const std::string& path, const void* data, size_t length) {
   CWin32File file(path, CWin32File::Access::kCreateForWriting);
@@ -46,14 +31,4 @@ FileFault CWin32PageFiles::ReadPrefix(const std::string& path, size_t maxBytes,
   longer = total > maxBytes;
   bytes.resize(longer ? maxBytes : total);
   return FileFault::kNone;
-}
-
-void CWin32BusyCursor::Begin() { previous_ = SetCursor(LoadCursor(nullptr, IDC_WAIT)); }
-
-void CWin32BusyCursor::End() { SetCursor(previous_); }
-
-ReportTime LocalReportTime() {
-  SYSTEMTIME now;
-  GetLocalTime(&now);
-  return ReportTime{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute};
 }

@@ -1,7 +1,7 @@
 // The print spooler's local queues, read with EnumPrintersA at level 2.
 #pragma once
 
-#include "device_access.h"
+#include "../devices/device_access.h"
 
 class CWin32PrinterSpooler : public CPrinterSpooler {
  public:

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "../../cli/cli_runner.h"
-#include "../../tool/ui/log_book.h"
-#include "../../tool/ui/log_window.h"
-#include "../../tool/wrapper/controller_holder.h"
-#include "../../tool/wrapper/hvx_all_ctr.h"
+#include "../../service/log/log_book.h"
+#include "../../service/log/log_window.h"
+#include "../../service/wrapper/controller_holder.h"
+#include "../../service/wrapper/hvx_all_ctr.h"
 #include "cli/cli_fixture.h"
 #include "support/fuzz_target.h"
 #include "support/in_process_library.h"

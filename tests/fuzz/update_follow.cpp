@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "../../tool/pages/output/update_follow.h"
+#include "../../service/procedures/output/update_follow.h"
 #include "controller/fake_clock.h"
 #include "support/fake_hvx_controller.h"
 #include "support/fuzz_input.h"

@@ -3,12 +3,12 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "../../service/wrapper/controller_holder.h"
+#include "../../service/wrapper/hvx_all_ctr.h"
 #include "../ui/device_manager.h"
-#include "../ui/log_dlg.h"
 #include "../ui/mek_dlg.h"
-#include "../wrapper/controller_holder.h"
-#include "../wrapper/hvx_all_ctr.h"
 #include "command_line.h"
+#include "win32_log_book.h"
 #include "win32_platform.h"
 
 namespace {

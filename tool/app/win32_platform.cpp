@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
+#include "../../service/texts/message_texts.h"
 #include "../ui/dialog/message_box.h"
-#include "../ui/dialog/message_texts.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // embedded library image, and the platform that bundles them with the tool's message boxes.
 #pragma once
 
-#include "tool_platform.h"
+#include "../../service/wrapper/tool_platform.h"
 
 class CWin32LibraryLoader : public CLibraryLoader {
  public:

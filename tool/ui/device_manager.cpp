@@ -1,7 +1,7 @@
 #include "device_manager.h"
 
+#include "../../service/win32/win32_spooler.h"
 #include "../resources/resource.h"
-#include "win32_spooler.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // Each opening replaces the controller wrapper; the caller reads connected afterwards.
 #pragma once
 
-#include "device_access.h"
+#include "../../service/devices/device_access.h"
 #include "device_manager_model.h"
 #include "dialog/controls.h"
 #include "dialog/dialog.h"

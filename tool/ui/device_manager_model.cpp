@@ -1,7 +1,7 @@
 #include "device_manager_model.h"
 
-#include "../wrapper/controller_holder.h"
-#include "../wrapper/hvx_all_ctr.h"
+#include "../../service/wrapper/controller_holder.h"
+#include "../../service/wrapper/hvx_all_ctr.h"
 
 const char* const kDeviceReady = "ready";
 const char* const kDeviceOffline = "offline";

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "../wrapper/hvx_controller.h"
-#include "../wrapper/tool_platform.h"
-#include "device_access.h"
+#include "../../service/devices/device_access.h"
+#include "../../service/wrapper/hvx_controller.h"
+#include "../../service/wrapper/tool_platform.h"
 
 extern const char* const kDeviceReady;      // "ready"
 extern const char* const kDeviceOffline;    // "offline"

@@ -2,8 +2,8 @@
 // newest line first. Written through AddLog.
 #pragma once
 
+#include "../../service/log/log_window.h"
 #include "dialog/dialog.h"
-#include "log_window.h"
 
 class CLogDlg : public CDialog, public CLogWindow {
  public:
@@ -16,6 +16,3 @@ class CLogDlg : public CDialog, public CLogWindow {
   void OnOK() override {}
   void OnCancel() override {}
 };
-
-// Points AddLog at the log files of the tool's data folder ("Mek for HVX-40"); once at start-up.
-void InstallLogBook();

@@ -1,9 +1,9 @@
 // The main window's log panel and message boxes as its logic sees them.
 #pragma once
 
+#include "../../service/seams/window_seams.h"
 #include "dialog/message_box.h"
 #include "log_dlg.h"
-#include "main/window_seams.h"
 
 // Entries go to the panel (while its window exists) and to the files of the panel's prefix.
 class CLogPanelSink : public ILogSink {

@@ -1,9 +1,9 @@
 #include "mek_dlg.h"
 
-#include "../pages/output/installation_guard.h"
+#include "../../service/procedures/output/installation_guard.h"
+#include "../../service/wrapper/controller_holder.h"
+#include "../../service/wrapper/hvx_all_ctr.h"
 #include "../resources/resource.h"
-#include "../wrapper/controller_holder.h"
-#include "../wrapper/hvx_all_ctr.h"
 #include "device_manager.h"
 #include "dialog_focus.h"
 #include "log_panel_placement.h"

@@ -1,7 +1,7 @@
 #include "ageing_run.h"
 
+#include "../../status/job_readiness.h"
 #include "../common/park_return.h"
-#include "../../ui/main/job_readiness.h"
 #include "axis_texts.h"
 
 void CAgeingRun::Run(bool withSpindle, IProgressBox& box) {

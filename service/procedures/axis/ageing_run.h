@@ -7,8 +7,8 @@
 #include <string>
 
 #include "../../../library/api/hvx40_facts.h"
+#include "../../seams/window_seams.h"
 #include "../common/machine_wait.h"
-#include "../../ui/main/window_seams.h"
 
 class CAgeingRun {
  public:

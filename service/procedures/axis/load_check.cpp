@@ -1,6 +1,6 @@
 #include "load_check.h"
 
-#include "../../ui/main/input_word.h"
+#include "../../status/input_word.h"
 #include "../common/park_return.h"
 #include "axis_texts.h"
 #include "current_list.h"

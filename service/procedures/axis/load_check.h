@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "../../seams/window_seams.h"
 #include "../common/machine_wait.h"
-#include "../../ui/main/window_seams.h"
 
 // What the engineer chose on the page. Text typed into a list's edit field is no choice.
 struct LoadCheckChoice {

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "../common/page_machine.h"
-#include "../common/page_seams.h"
-#include "../../ui/main/window_seams.h"
+#include "../../seams/page_seams.h"
+#include "../../seams/window_seams.h"
 #include "../../wrapper/tool_platform.h"
+#include "../common/page_machine.h"
 
 // The two test-cut programs the tool carries (resource type "CutData").
 class ICutDataSource {

@@ -1,6 +1,6 @@
 #include "machine_wait.h"
 
-#include "../../ui/main/status_word.h"
+#include "../../status/status_word.h"
 
 const char kCancelledJobText[] = "Cancelled the job";
 

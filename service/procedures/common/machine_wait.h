@@ -2,8 +2,8 @@
 #pragma once
 
 #include "../../../library/controller/clock.h"
+#include "../../seams/page_seams.h"
 #include "page_machine.h"
-#include "page_seams.h"
 #include "run_break.h"
 
 enum class WaitResult {

@@ -1,6 +1,6 @@
 #include "page_log.h"
 
-#include "../../ui/log_window.h"
+#include "../../log/log_window.h"
 #include "../../wrapper/hvx_all_ctr.h"
 
 // The main window names its log files by the model string; without a panel the entry goes there.

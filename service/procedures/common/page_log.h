@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "../../ui/main/window_seams.h"
+#include "../../seams/window_seams.h"
 
 class CLogWindow;
 

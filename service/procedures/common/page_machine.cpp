@@ -1,7 +1,7 @@
 #include "page_machine.h"
 
-#include "../../ui/main/input_word.h"
-#include "../../ui/main/job_readiness.h"
+#include "../../status/input_word.h"
+#include "../../status/job_readiness.h"
 #include "../../wrapper/hvx_controller.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "../../../library/api/hvx40_types.h"
-#include "../../ui/main/window_seams.h"
+#include "../../seams/window_seams.h"
 
 class CHVXController;
 

@@ -1,6 +1,6 @@
 #include "park_return.h"
 
-#include "../../ui/main/job_readiness.h"
+#include "../../status/job_readiness.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "parameter_clear.h"
 
-#include "current_controller.h"
+#include "../../seams/current_controller.h"
 
 namespace {
 

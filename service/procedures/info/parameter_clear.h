@@ -2,8 +2,8 @@
 // adjust, put back to their factory values. Both take effect when the machine restarts.
 #pragma once
 
-#include "../../ui/main/window_seams.h"
-#include "../common/page_seams.h"
+#include "../../seams/page_seams.h"
+#include "../../seams/window_seams.h"
 
 class CParameterClear {
  public:

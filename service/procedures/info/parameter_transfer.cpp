@@ -2,8 +2,8 @@
 
 #include <vector>
 
+#include "../../seams/current_controller.h"
 #include "../common/file_record.h"
-#include "current_controller.h"
 
 namespace {
 

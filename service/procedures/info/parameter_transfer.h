@@ -4,9 +4,9 @@
 
 #include <functional>
 
-#include "../../ui/main/window_seams.h"
-#include "../common/page_seams.h"
-#include "page_files.h"
+#include "../../seams/page_files.h"
+#include "../../seams/page_seams.h"
+#include "../../seams/window_seams.h"
 
 // The hourglass while a transfer blocks the window: Begin shows it, End brings the previous
 // cursor back.

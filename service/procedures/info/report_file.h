@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "../../ui/main/window_seams.h"
-#include "page_files.h"
+#include "../../seams/page_files.h"
+#include "../../seams/window_seams.h"
 
 // A name typed without extension while the "all " filter was chosen comes back from the save
 // box with ".*" appended; that suffix is no part of the name the engineer meant.

@@ -1,6 +1,6 @@
 #include "serial_write.h"
 
-#include "current_controller.h"
+#include "../../seams/current_controller.h"
 
 const char kSerialLengthText[] = "Serial Number should be 7 letters";
 

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "../../ui/main/window_seams.h"
-#include "../common/page_seams.h"
+#include "../../seams/page_seams.h"
+#include "../../seams/window_seams.h"
 
 extern const char kSerialLengthText[];  // "Serial Number should be 7 letters"
 

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <vector>
 
-#include "../../ui/main/status_word.h"
-#include "current_controller.h"
+#include "../../seams/current_controller.h"
+#include "../../status/status_word.h"
 
 const char kReportFailedText[] = "Failed to get system report";
 

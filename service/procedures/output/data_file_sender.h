@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "../../ui/main/window_seams.h"
+#include "../../seams/page_seams.h"
+#include "../../seams/window_seams.h"
 #include "../common/page_machine.h"
-#include "../common/page_seams.h"
 
 class CDataFileSender {
  public:

@@ -1,7 +1,7 @@
 #include "firmware_upgrade.h"
 
-#include "../../ui/main/status_word.h"
-#include "../info/current_controller.h"
+#include "../../seams/current_controller.h"
+#include "../../status/status_word.h"
 #include "update_follow.h"
 
 const char kInstallWarningText[] =

@@ -10,12 +10,12 @@
 #include <string>
 
 #include "../../../library/controller/clock.h"
-#include "../../ui/main/window_seams.h"
+#include "../../seams/install_box.h"
+#include "../../seams/page_files.h"
+#include "../../seams/page_seams.h"
+#include "../../seams/window_seams.h"
 #include "../common/page_machine.h"
-#include "../common/page_seams.h"
-#include "../info/page_files.h"
 #include "data_file_sender.h"
-#include "install_box.h"
 #include "library_reload.h"
 
 // Every machine access asks for the wrapper current at that moment, since the reload replaces it.

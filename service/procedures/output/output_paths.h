@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "../info/page_files.h"
+#include "../../seams/page_files.h"
 
 class COutputPaths {
  public:

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "../../../library/controller/clock.h"
-#include "install_box.h"
+#include "../../seams/install_box.h"
 
 class CPumpingClock : public CClock {
  public:

@@ -1,6 +1,6 @@
 #include "update_follow.h"
 
-#include "../../ui/main/status_word.h"
+#include "../../status/status_word.h"
 
 namespace {
 

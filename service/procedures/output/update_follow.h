@@ -4,8 +4,8 @@
 #pragma once
 
 #include "../../../library/controller/clock.h"
+#include "../../seams/install_box.h"
 #include "../common/page_machine.h"
-#include "install_box.h"
 
 enum class UpdateResult {
   kUpdated = 1,  // progress reached 85

@@ -2,8 +2,8 @@
 // three user compensation values as percentages) and the manual Set.
 #pragma once
 
+#include "../../seams/window_seams.h"
 #include "../common/page_machine.h"
-#include "../../ui/main/window_seams.h"
 
 struct CompensationPercents {
   double x = 100.0;

@@ -1,8 +1,8 @@
 #include "sensor_check.h"
 
-#include "../../ui/main/input_word.h"
-#include "../../ui/main/job_readiness.h"
-#include "../../ui/main/status_word.h"
+#include "../../status/input_word.h"
+#include "../../status/job_readiness.h"
+#include "../../status/status_word.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "../../seams/window_seams.h"
 #include "../common/page_machine.h"
-#include "../../ui/main/window_seams.h"
 
 // Runs runBox (the modal sensor check box) unless the machine reports that it is not ready for a
 // job. runBox returns the check's outcome for the log, which follows "Checked Sensor" (logged

@@ -3,7 +3,7 @@
 // exists at a time, as only one library is loaded.
 #pragma once
 
-#include "../../../tool/wrapper/tool_platform.h"
+#include "../../../service/wrapper/tool_platform.h"
 
 class CLibraryTables;
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <map>
 
-#include "controller_holder.h"
+#include "../../../service/wrapper/controller_holder.h"
 #include "device_manager_model.h"
 #include "fake_platform.h"
 #include "support/fake_hvx_controller.h"

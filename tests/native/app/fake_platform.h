@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tool_platform.h"
+#include "../../../service/wrapper/tool_platform.h"
 
 class ScratchFolder {
  public:

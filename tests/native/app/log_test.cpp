@@ -6,9 +6,9 @@
 #include <functional>
 #include <iterator>
 
+#include "../../../service/log/log_book.h"
+#include "../../../service/log/log_window.h"
 #include "fake_platform.h"
-#include "log_book.h"
-#include "log_window.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 
 #include <fstream>
 
+#include "../../../service/wrapper/hvx_all_ctr.h"
 #include "fake_library.h"
 #include "fake_platform.h"
-#include "hvx_all_ctr.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include <functional>
 
+#include "../../../service/wrapper/hvx_all_ctr.h"
 #include "fake_library.h"
 #include "fake_platform.h"
-#include "hvx_all_ctr.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "../../../tool/ui/log_window.h"
-#include "../../../tool/wrapper/controller_holder.h"
+#include "../../../service/log/log_window.h"
+#include "../../../service/wrapper/controller_holder.h"
 
 using namespace hvxtest;
 using testing::_;

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "../../../cli/cli_runner.h"
-#include "../../../tool/ui/log_book.h"
+#include "../../../service/log/log_book.h"
 #include "controller/fake_clock.h"
 #include "support/fake_hvx_controller.h"
 

@@ -5,7 +5,7 @@
 #include "../../../cli/emulator_access.h"
 #include "../../../library/transport/simulator_block.h"
 #include "support/json_reader.h"
-#include "../../../tool/wrapper/controller_holder.h"
+#include "../../../service/wrapper/controller_holder.h"
 
 using namespace hvxtest;
 using testing::_;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "machine_readout.h"
+#include "../../../service/status/machine_readout.h"
 #include "main_test_doubles.h"
 
 using hvxtest::ReturnPosition;

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "support/fake_hvx_controller.h"
+#include "../../../service/seams/window_seams.h"
 #include "jog_steps.h"
-#include "window_seams.h"
+#include "support/fake_hvx_controller.h"
 
 struct CRecordingLog : ILogSink {
   void AddLog(const std::string& text) override { lines.push_back(text); }

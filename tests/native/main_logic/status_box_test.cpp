@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "../../../service/status/status_box.h"
 #include "main_test_doubles.h"
-#include "status_box.h"
 
 using hvxtest::ReturnStatus;
 using hvxtest::ReturnStatusNotRead;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "job_readiness.h"
+#include "../../../service/status/job_readiness.h"
 #include "main_test_doubles.h"
 #include "window_title.h"
 

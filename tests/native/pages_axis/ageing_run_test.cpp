@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "../../../tool/pages/axis/ageing_run.h"
-#include "../../../tool/pages/axis/axis_texts.h"
+#include "../../../service/procedures/axis/ageing_run.h"
+#include "../../../service/procedures/axis/axis_texts.h"
 
 namespace {
 

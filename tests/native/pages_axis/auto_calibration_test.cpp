@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "../../../tool/pages/calibration/auto_calibration.h"
+#include "../../../service/procedures/calibration/auto_calibration.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "page_fixture.h"
 
-#include "../../../tool/pages/axis/axis_texts.h"
-#include "../../../tool/pages/axis/load_check.h"
+#include "../../../service/procedures/axis/axis_texts.h"
+#include "../../../service/procedures/axis/load_check.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "../../../tool/pages/common/compensation_percent.h"
-#include "../../../tool/pages/sub/manual_compensation.h"
+#include "../../../service/procedures/common/compensation_percent.h"
+#include "../../../service/procedures/sub/manual_compensation.h"
 
 namespace {
 

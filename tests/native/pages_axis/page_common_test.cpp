@@ -1,9 +1,9 @@
 #include "page_fixture.h"
 
-#include "../../../tool/pages/axis/current_list.h"
-#include "../../../tool/pages/common/elapsed_text.h"
-#include "../../../tool/pages/common/page_log.h"
-#include "../../../tool/ui/log_window.h"
+#include "../../../service/log/log_window.h"
+#include "../../../service/procedures/axis/current_list.h"
+#include "../../../service/procedures/common/elapsed_text.h"
+#include "../../../service/procedures/common/page_log.h"
 #include "support/memory_log_book.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
+#include "../../../service/procedures/common/machine_wait.h"
 #include "controller/fake_clock.h"
 #include "support/fake_hvx_controller.h"
-#include "../../../tool/pages/common/machine_wait.h"
 
 using Journal = std::vector<std::string>;
 

@@ -1,7 +1,7 @@
 #include "page_fixture.h"
 
-#include "../../../tool/pages/sub/sensor_check.h"
-#include "../../../tool/pages/sub/sensor_check_start.h"
+#include "../../../service/procedures/sub/sensor_check.h"
+#include "../../../service/procedures/sub/sensor_check_start.h"
 
 namespace {
 

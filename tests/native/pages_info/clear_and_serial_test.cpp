@@ -1,6 +1,6 @@
 // Clear All, Clear User (step order, its two series), and the seven-character serial rule.
-#include "../../../tool/pages/info/parameter_clear.h"
-#include "../../../tool/pages/info/serial_write.h"
+#include "../../../service/procedures/info/parameter_clear.h"
+#include "../../../service/procedures/info/serial_write.h"
 #include "info_fixture.h"
 
 using hvxtest::AxesAre;

@@ -1,6 +1,6 @@
 // The Output page's file choices and Send: filters, kept paths, the job name, and the texts.
-#include "../../../tool/pages/output/data_file_sender.h"
-#include "../../../tool/pages/output/output_paths.h"
+#include "../../../service/procedures/output/data_file_sender.h"
+#include "../../../service/procedures/output/output_paths.h"
 #include "info_fixture.h"
 
 using testing::_;

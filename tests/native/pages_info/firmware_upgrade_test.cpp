@@ -1,11 +1,11 @@
 // The firmware installation: the file, update mode, the reload and its pause, the wait for the
 // machine to take the image, the progress, the waits and both endings, with what becomes of the
 // wrapper.
-#include "../../../tool/pages/output/firmware_upgrade.h"
-#include "../../../tool/pages/output/pumping_clock.h"
-#include "../../../tool/pages/output/update_follow.h"
-#include "../../../tool/ui/main/status_word.h"
-#include "../../../tool/wrapper/controller_holder.h"
+#include "../../../service/procedures/output/firmware_upgrade.h"
+#include "../../../service/procedures/output/pumping_clock.h"
+#include "../../../service/procedures/output/update_follow.h"
+#include "../../../service/status/status_word.h"
+#include "../../../service/wrapper/controller_holder.h"
 #include "info_fixture.h"
 
 using testing::_;

@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "../../../service/procedures/info/parameter_transfer.h"
+#include "../../../service/procedures/info/system_report.h"
+#include "../../../service/seams/install_box.h"
+#include "../../../service/seams/page_files.h"
+#include "../../../service/seams/page_seams.h"
+#include "../../../service/seams/window_seams.h"
 #include "controller/fake_clock.h"
 #include "support/fake_hvx_controller.h"
-#include "../../../tool/pages/common/page_seams.h"
-#include "../../../tool/pages/info/page_files.h"
-#include "../../../tool/pages/info/parameter_transfer.h"
-#include "../../../tool/pages/info/system_report.h"
-#include "../../../tool/pages/output/install_box.h"
-#include "../../../tool/ui/main/window_seams.h"
 
 using Journal = std::vector<std::string>;
 

@@ -1,7 +1,7 @@
 // Parameter Get and Put: byte-exact images, the 10,000-byte limits, and every outcome's text.
 #include <cstring>
 
-#include "../../../tool/pages/info/parameter_transfer.h"
+#include "../../../service/procedures/info/parameter_transfer.h"
 #include "info_fixture.h"
 
 using testing::_;

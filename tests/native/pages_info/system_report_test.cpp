@@ -1,6 +1,6 @@
 // System Report: the text shown, its trailer by machine state, the messages, and saving.
-#include "../../../tool/pages/info/report_file.h"
-#include "../../../tool/pages/info/system_report.h"
+#include "../../../service/procedures/info/report_file.h"
+#include "../../../service/procedures/info/system_report.h"
 #include "info_fixture.h"
 
 using testing::_;

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "../../../tool/wrapper/hvx_controller.h"
+#include "../../../service/wrapper/hvx_controller.h"
 
 class CFakeHVXController : public CHVXController {
  public:

@@ -5,8 +5,8 @@
 #include <map>
 #include <string>
 
-#include "../../../tool/ui/log_book.h"
-#include "../../../tool/ui/log_window.h"
+#include "../../../service/log/log_book.h"
+#include "../../../service/log/log_window.h"
 
 class ScratchLogBook : public CFileStore, public CLogClock {
  public:

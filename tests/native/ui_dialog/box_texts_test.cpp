@@ -3,9 +3,9 @@
 
 #include <vector>
 
+#include "../../../service/texts/message_texts.h"
 #include "ui/dialog/dialog_init.h"
 #include "ui/dialog/file_filter.h"
-#include "ui/dialog/message_texts.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Numbers typed into the tool's fields, and the texts that refuse them.
 #include <gtest/gtest.h>
 
-#include "ui/dialog/number_text.h"
+#include "../../../service/texts/number_text.h"
 
 namespace {
 

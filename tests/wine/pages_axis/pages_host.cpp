@@ -3,9 +3,9 @@
 #include <atomic>
 #include <thread>
 
+#include "../../../service/wrapper/controller_holder.h"
+#include "../../../service/wrapper/hvx_all_ctr.h"
 #include "../../../tool/app/win32_platform.h"
-#include "../../../tool/wrapper/controller_holder.h"
-#include "../../../tool/wrapper/hvx_all_ctr.h"
 #include "../driver/screen_capture.h"
 
 namespace {

@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "e2e/harness/emulator_process.h"
-#include "e2e/harness/journal_file.h"
+#include "../../../service/log/log_window.h"
 #include "../../../tool/pages/axis/axis_dlg.h"
 #include "../../../tool/pages/sub/sub_dlg.h"
-#include "../../../tool/ui/log_window.h"
+#include "e2e/harness/emulator_process.h"
+#include "e2e/harness/journal_file.h"
 
 class CPanelText : public CLogWindow {
  public:

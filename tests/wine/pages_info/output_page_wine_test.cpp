@@ -5,10 +5,10 @@
 #include <atomic>
 #include <thread>
 
-#include "../../../tool/resources/resource.h"
+#include "../../../service/wrapper/controller_holder.h"
 #include "../../../tool/pages/output/up_firm_dlg.h"
+#include "../../../tool/resources/resource.h"
 #include "../../../tool/ui/device_manager.h"
-#include "../../../tool/wrapper/controller_holder.h"
 #include "page_host.h"
 #include "window_script.h"
 

@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "harness/emulator_process.h"
-#include "harness/journal_file.h"
+#include "../../../service/log/log_window.h"
 #include "../../../tool/pages/info/info_dlg.h"
 #include "../../../tool/pages/output/output_dlg.h"
-#include "../../../tool/ui/log_window.h"
+#include "harness/emulator_process.h"
+#include "harness/journal_file.h"
 
 // The log panel, remembered as text.
 class CRecordingLogWindow : public CLogWindow {

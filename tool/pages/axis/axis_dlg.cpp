@@ -1,10 +1,10 @@
 #include "axis_dlg.h"
 
+#include "../../../service/procedures/axis/ageing_run.h"
+#include "../../../service/procedures/axis/axis_texts.h"
+#include "../../../service/procedures/axis/current_list.h"
+#include "../../../service/wrapper/controller_holder.h"
 #include "../../resources/resource.h"
-#include "../../wrapper/controller_holder.h"
-#include "ageing_run.h"
-#include "axis_texts.h"
-#include "current_list.h"
 
 namespace {
 

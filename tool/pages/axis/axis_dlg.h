@@ -11,12 +11,12 @@
 // this page while a test runs is ignored.
 #pragma once
 
+#include "../../../service/procedures/axis/load_check.h"
+#include "../../../service/procedures/common/machine_wait.h"
+#include "../../../service/procedures/common/page_log.h"
 #include "../../ui/dialog/controls.h"
 #include "../../ui/dialog/dialog.h"
-#include "../common/machine_wait.h"
-#include "../common/page_log.h"
 #include "../common/page_windows.h"
-#include "load_check.h"
 
 class CLogWindow;
 

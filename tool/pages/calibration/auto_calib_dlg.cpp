@@ -1,8 +1,8 @@
 #include "auto_calib_dlg.h"
 
+#include "../../../service/wrapper/controller_holder.h"
 #include "../../app/win32_platform.h"
 #include "../../resources/resource.h"
-#include "../../wrapper/controller_holder.h"
 
 namespace {
 

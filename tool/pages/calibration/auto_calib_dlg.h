@@ -7,10 +7,10 @@
 // and closes; "Close" (and the close box) puts back the values in force when it opened.
 #pragma once
 
+#include "../../../service/procedures/calibration/auto_calibration.h"
+#include "../../../service/procedures/common/page_log.h"
 #include "../../ui/dialog/dialog.h"
-#include "../common/page_log.h"
 #include "../common/page_windows.h"
-#include "auto_calibration.h"
 #include "cut_data_resource.h"
 
 class CLogWindow;

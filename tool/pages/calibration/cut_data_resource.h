@@ -1,7 +1,7 @@
 // The test-cut programs carried in the program's own module as resources of type "CutData".
 #pragma once
 
-#include "auto_calibration.h"
+#include "../../../service/procedures/calibration/auto_calibration.h"
 
 class CCutDataResource : public ICutDataSource {
  public:

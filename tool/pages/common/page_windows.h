@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "page_seams.h"
+#include "../../../service/seams/page_seams.h"
 #include "process_dlg.h"
 
 class CPageBoxes : public IPageBoxes {

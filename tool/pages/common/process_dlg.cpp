@@ -1,7 +1,7 @@
 #include "process_dlg.h"
 
+#include "../../../service/procedures/common/elapsed_text.h"
 #include "../../resources/resource.h"
-#include "elapsed_text.h"
 
 namespace {
 

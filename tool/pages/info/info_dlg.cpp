@@ -1,13 +1,13 @@
 #include "info_dlg.h"
 
+#include "../../../service/procedures/info/parameter_clear.h"
+#include "../../../service/procedures/info/parameter_transfer.h"
+#include "../../../service/procedures/info/serial_write.h"
+#include "../../../service/procedures/info/system_report.h"
+#include "../../../service/wrapper/controller_holder.h"
 #include "../../resources/resource.h"
-#include "../../wrapper/controller_holder.h"
-#include "parameter_clear.h"
-#include "parameter_transfer.h"
 #include "report_dlg.h"
-#include "serial_write.h"
-#include "system_report.h"
-#include "win32_page_files.h"
+#include "win32_file_boxes.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 
 #include <string>
 
+#include "../../../service/procedures/common/page_log.h"
 #include "../../ui/dialog/dialog.h"
-#include "../common/page_log.h"
 #include "../common/page_windows.h"
 
 class CLogWindow;

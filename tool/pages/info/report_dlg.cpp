@@ -1,8 +1,8 @@
 #include "report_dlg.h"
 
+#include "../../../service/procedures/info/report_file.h"
 #include "../../resources/resource.h"
-#include "report_file.h"
-#include "win32_page_files.h"
+#include "win32_file_boxes.h"
 
 CReportDlg::CReportDlg(const std::string& text, ILogSink& log)
     : CDialog(IDD_REPORT), text_(text), log_(log) {

@@ -8,8 +8,8 @@
 
 #include <string>
 
+#include "../../../service/seams/window_seams.h"
 #include "../../ui/dialog/dialog.h"
-#include "../../ui/main/window_seams.h"
 
 class CReportDlg : public CDialog {
  public:

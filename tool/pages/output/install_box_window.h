@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "install_box.h"
+#include "../../../service/seams/install_box.h"
 #include "up_firm_dlg.h"
 
 class CInstallBoxWindow : public IInstallBox {

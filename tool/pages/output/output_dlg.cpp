@@ -1,13 +1,13 @@
 #include "output_dlg.h"
 
-#include "../info/win32_page_files.h"
+#include "../../../service/procedures/output/data_file_sender.h"
+#include "../../../service/procedures/output/firmware_upgrade.h"
+#include "../../../service/procedures/output/installation_guard.h"
+#include "../../../service/procedures/output/pumping_clock.h"
+#include "../../../service/wrapper/controller_holder.h"
 #include "../../resources/resource.h"
-#include "../../wrapper/controller_holder.h"
-#include "data_file_sender.h"
-#include "firmware_upgrade.h"
+#include "../info/win32_file_boxes.h"
 #include "install_box_window.h"
-#include "installation_guard.h"
-#include "pumping_clock.h"
 
 namespace {
 

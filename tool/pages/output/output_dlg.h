@@ -15,12 +15,12 @@
 
 #include <string>
 
+#include "../../../service/procedures/common/page_log.h"
+#include "../../../service/procedures/common/page_machine.h"
+#include "../../../service/procedures/output/library_reload.h"
+#include "../../../service/procedures/output/output_paths.h"
 #include "../../ui/dialog/dialog.h"
-#include "../common/page_log.h"
-#include "../common/page_machine.h"
 #include "../common/page_windows.h"
-#include "library_reload.h"
-#include "output_paths.h"
 
 class CLogWindow;
 

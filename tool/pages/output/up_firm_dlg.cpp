@@ -2,8 +2,8 @@
 
 #include <commctrl.h>
 
+#include "../../../service/seams/install_box.h"
 #include "../../resources/resource.h"
-#include "install_box.h"
 
 namespace {
 

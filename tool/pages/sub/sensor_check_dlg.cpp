@@ -1,8 +1,8 @@
 #include "sensor_check_dlg.h"
 
+#include "../../../service/procedures/common/elapsed_text.h"
+#include "../../../service/wrapper/controller_holder.h"
 #include "../../resources/resource.h"
-#include "../../wrapper/controller_holder.h"
-#include "../common/elapsed_text.h"
 
 namespace {
 

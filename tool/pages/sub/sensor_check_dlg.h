@@ -5,8 +5,8 @@
 //   CSensorCheckDlg box;  box.DoModal(pageHandle);
 #pragma once
 
+#include "../../../service/procedures/sub/sensor_check.h"
 #include "../../ui/dialog/dialog.h"
-#include "sensor_check.h"
 
 class CSensorCheckDlg : public CDialog {
  public:

@@ -1,10 +1,10 @@
 #include "sub_dlg.h"
 
+#include "../../../service/procedures/sub/sensor_check_start.h"
+#include "../../../service/wrapper/controller_holder.h"
 #include "../../resources/resource.h"
-#include "../../wrapper/controller_holder.h"
 #include "../calibration/auto_calib_dlg.h"
 #include "sensor_check_dlg.h"
-#include "sensor_check_start.h"
 
 CSubDlg::CSubDlg(CLogWindow* log)
     : CDialog(IDD_SUB_PAGE),

@@ -10,9 +10,9 @@
 // Its log entries are filed under the log panel's own name (SetLogName), as the main window's.
 #pragma once
 
+#include "../../../service/procedures/common/page_log.h"
+#include "../../../service/procedures/sub/manual_compensation.h"
 #include "../../ui/dialog/dialog.h"
-#include "../common/page_log.h"
-#include "manual_compensation.h"
 
 class CLogWindow;
 

@@ -1,6 +1,6 @@
 #include "field_exchange.h"
 
-#include "number_text.h"
+#include "../../../service/texts/number_text.h"
 
 void CFieldExchange::Text(int id, std::string& value) {
   if (failed_) return;

@@ -1,6 +1,6 @@
 #include "message_box.h"
 
-#include "message_texts.h"
+#include "../../../service/texts/message_texts.h"
 
 namespace {
 

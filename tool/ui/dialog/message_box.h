@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "../../wrapper/tool_platform.h"
+#include "../../../service/wrapper/tool_platform.h"
 
 enum class BoxIcon { kNone, kInformation };
 // The button that Enter presses in a question.

@@ -1,8 +1,8 @@
 #include "jog_control.h"
 
-#include "../../wrapper/hvx_controller.h"
+#include "../../../service/status/status_word.h"
+#include "../../../service/wrapper/hvx_controller.h"
 #include "main_control_ids.h"
-#include "status_word.h"
 
 const char kStopFailedLog[] = "Failed to stop moving";
 

@@ -4,8 +4,8 @@
 
 #include <optional>
 
+#include "../../../service/seams/window_seams.h"
 #include "jog_steps.h"
-#include "window_seams.h"
 
 extern const char kStopFailedLog[];  // "Failed to stop moving"
 

@@ -1,6 +1,6 @@
 #include "main_window_logic.h"
 
-#include "../../wrapper/hvx_controller.h"
+#include "../../../service/wrapper/hvx_controller.h"
 #include "main_control_ids.h"
 
 namespace {

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "../../../service/seams/window_seams.h"
+#include "../../../service/status/machine_readout.h"
+#include "../../../service/status/status_box.h"
 #include "jog_control.h"
-#include "machine_readout.h"
-#include "spindle_control.h"
 #include "silence_pace.h"
-#include "status_box.h"
-#include "window_seams.h"
+#include "spindle_control.h"
 
 // What the tick learns from the window: its step radios, whether key chords may jog now (the
 // window is in front with no text field focused, no box and no long operation), and the time.

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "../../wrapper/hvx_controller.h"
-#include "input_word.h"
-#include "status_word.h"
+#include "../../../service/status/input_word.h"
+#include "../../../service/status/status_word.h"
+#include "../../../service/wrapper/hvx_controller.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "window_seams.h"
+#include "../../../service/seams/window_seams.h"
 
 class CSpindleControl {
  public:

@@ -2,7 +2,7 @@
 // focus, so that jog chords work while another window of the tool is active.
 #pragma once
 
-#include "window_seams.h"
+#include "../../../service/seams/window_seams.h"
 
 class CWin32KeyState : public IKeyState {
  public:

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "../../wrapper/hvx_controller.h"
+#include "../../../service/wrapper/hvx_controller.h"
 
 std::string FormatVersionSuffix(const FileVersion& version) {
   char text[64];
