@@ -17,7 +17,7 @@ class CFakeHVXController : public CHVXController {
  public:
 #define HVX_WRAP(slot, result, name, params, args, table, operation) \
   MOCK_METHOD(result, name, params, (override));
-#include "../../../tool/wrapper/hvx_controller_ops.def"
+#include "../../../service/wrapper/hvx_controller_ops.def"
 };
 
 namespace hvxtest {
