@@ -10,10 +10,16 @@
 #include "command_context.h"
 #include "run_progress.h"
 
+// A machine that has answered no status read for a minute in the middle of a motion is lost
+// (unplugged, switched off): a rack run fails it rather than waiting for ever for a Ctrl+C.
+constexpr uint32_t kSilentMachineLimitMs = 60000;
+
 struct CAxisTestSeams {
   CAxisTestSeams(CommandContext& context, const std::string& name)
       : boxes(true), machine(context.source), wait(machine, context.clock, boxes),
-        progress(context.console, context.request.quiet, context.clock, context.interrupt, name) {}
+        progress(context.console, context.request.quiet, context.clock, context.interrupt, name) {
+    wait.SetSilenceLimit(kSilentMachineLimitMs);
+  }
 
   CCliBoxes boxes;
   CPageMachine machine;

@@ -22,6 +22,7 @@ WaitResult CMachineWait::WaitForMachine(IProgressBox& box) {
   MachineStatus kept{0, 0};
   machine_.ReadStatus(kept);
   uint32_t last = clock_.TickCount();
+  lastAnswerMs_ = last;
   do {
     clock_.Sleep(kSliceMs);
     const uint32_t now = clock_.TickCount();
@@ -38,6 +39,7 @@ WaitResult CMachineWait::WaitForMachine(IProgressBox& box) {
 
 bool CMachineWait::Poll(IProgressBox& box, MachineStatus& kept, WaitResult& result) {
   if (machine_.ReadStatus(kept)) {
+    lastAnswerMs_ = clock_.TickCount();
     if (IsOffline(kept.stateWord)) {
       result = WaitResult::kStopped;
       lastBreak_ = RunBreak::kOffline;
@@ -49,6 +51,11 @@ bool CMachineWait::Poll(IProgressBox& box, MachineStatus& kept, WaitResult& resu
       result = WaitResult::kStopped;
       lastBreak_ = RunBreak::kCoverOpened;
     }
+  } else if (silenceLimitMs_ != 0 &&
+             ElapsedMs(lastAnswerMs_, clock_.TickCount()) >= silenceLimitMs_) {
+    result = WaitResult::kStopped;
+    lastBreak_ = RunBreak::kSilent;
+    return false;
   }
   box.PumpMessages();
   if (box.TakeCancelRequest()) {

@@ -21,11 +21,16 @@ class CMachineWait {
 
   // Sleeps in 100 ms slices and reads the status at most once per slice until the machine is
   // neither executing, moving nor busy. When reads start failing after a busy reading, the
-  // wait goes on with the busy values until a read succeeds again.
+  // wait goes on with the busy values until a read succeeds again, or the silence limit ends it.
   WaitResult WaitForMachine(IProgressBox& box);
 
+  // A window has Cancel for a machine that stops answering in the middle of a motion; a script
+  // has no one to press it. With a limit, a wait that has read no status for that long ends as
+  // kStopped with kSilent. 0 (the windows' choice) waits on.
+  void SetSilenceLimit(uint32_t ms) { silenceLimitMs_ = ms; }
+
   // Why the last wait did not finish normally: kCancelled, kCoverOpened, kMachineError or
-  // kOffline; kNone after a normal end.
+  // kOffline (kSilent with a silence limit); kNone after a normal end.
   RunBreak LastBreak() const { return lastBreak_; }
 
  private:
@@ -36,6 +41,8 @@ class CMachineWait {
   CClock& clock_;
   IPageBoxes& boxes_;
   RunBreak lastBreak_ = RunBreak::kNone;
+  uint32_t silenceLimitMs_ = 0;
+  uint32_t lastAnswerMs_ = 0;
 };
 
 extern const char kCancelledJobText[];  // "Cancelled the job"

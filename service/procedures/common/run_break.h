@@ -10,6 +10,7 @@ enum class RunBreak {
   kCoverOpened,  // the cover was opened during a motion, which stopped it
   kMachineError, // the machine came to rest blocked for jobs (an error or a stop)
   kOffline,      // the machine went offline
+  kSilent,       // the machine stopped answering in the middle of a motion
   kMoveRefused,  // the machine refused a move
   kNoPosition,   // the current position could not be read
   kRunComplete,  // a run with an end of its own (cycles or minutes) reached it

@@ -5,6 +5,7 @@
 
 #include "cli_fixture.h"
 #include "support/json_reader.h"
+#include "../../../cli/axis_test_seams.h"
 
 using namespace hvxtest;
 using testing::_;
@@ -20,6 +21,8 @@ struct MovingMachine {
   CInterrupt* interrupt = nullptr;
   uint32_t state = 2;
   int movingReads = 0;  // status reads that still show the last move running
+  size_t silentFromMove = 0;  // 1-based: after this move's first status read none is answered
+  int silentReads = 0;
 
   void Moved(const std::string& move) {
     moves.push_back(move);
@@ -29,6 +32,12 @@ struct MovingMachine {
   void Script(FakeController& fake) {
     ScriptReadyMachine(fake);
     ON_CALL(fake, GetStatus(_, _)).WillByDefault([this](uint32_t* s, uint32_t* h) {
+      // Silent for ten minutes of 100 ms polls, so that a wait with no end of its own fails
+      // the test instead of hanging it.
+      if (silentFromMove != 0 && moves.size() >= silentFromMove && movingReads < 2 &&
+          ++silentReads <= 6000) {
+        return 0;
+      }
       const uint32_t moving = movingReads > 0 ? 0x800 : 0;
       if (movingReads > 0) --movingReads;
       return ReturnStatus(state | moving)(s, h);
@@ -210,6 +219,17 @@ TEST_F(CliAxisTests, CtrlCDuringALoadCheckStopsWhereTheMachineStandsAndChecksNoF
   EXPECT_EQ(LogMessages().back(),
             kEntry + std::string("loadcheck: failed: stopped by Ctrl+C after the machine had "
                                  "moved; motion and spindle were stopped where the machine stood"));
+}
+
+// Unattended, a machine lost in the middle of a motion must not hold the rack for ever.
+TEST_F(CliAxisTests, AMachineThatStopsAnsweringDuringALoadCheckFailsItAfterAMinute) {
+  machine.silentFromMove = 4;  // the X axis's first drive
+  EXPECT_EQ(Run({"loadcheck"}), 4);
+  EXPECT_EQ(ErrLines().back(),
+            "hvx40ctl loadcheck: axis X failed: the machine stopped answering; the machine stands "
+            "where it stopped");
+  EXPECT_GE(clock.now, 1000u + kSilentMachineLimitMs);
+  EXPECT_LT(clock.now, 1000u + 2 * kSilentMachineLimitMs);
 }
 
 TEST_F(CliAxisTests, AMachineNotReadyForAJobIsRefusedWithoutMoving) {

@@ -66,4 +66,21 @@ TEST_F(WaitForMachineTest, FailingReadsEndAnIdleWaitButKeepABusyOneGoingAndCance
   EXPECT_EQ(box.pumps, 9);
 }
 
+// A script has no Cancel to press: its limit ends a wait that has read nothing for that long,
+// counted from the last answer, and an answer in between starts the count again.
+TEST_F(WaitForMachineTest, ASilenceLimitEndsAWaitThatHasReadNothingForThatLong) {
+  wait.SetSilenceLimit(1000);
+  const std::pair<uint32_t, uint32_t> moving{kMoving, 0}, silent{kNotRead, kNotRead};
+  std::vector<std::pair<uint32_t, uint32_t>> script{moving, silent, silent, silent, silent, silent,
+                                                    moving};
+  script.insert(script.end(), 12, silent);
+  script.push_back({kReady, 0});  // too late: without a limit the wait would end here
+  ScriptStatus(script);
+  EXPECT_EQ(wait.WaitForMachine(box), WaitResult::kStopped);
+  EXPECT_EQ(wait.LastBreak(), RunBreak::kSilent);
+  // An answer at the sixth slice, then ten silent slices: sixteen in all.
+  EXPECT_EQ(clock.sleeps.size(), 16u);
+  EXPECT_EQ(RunBreakText(RunBreak::kSilent), "the machine stopped answering");
+}
+
 }  // namespace
