@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include <gtest/gtest.h>
+
 #include "command_codes.h"
 
 namespace {
@@ -51,6 +53,8 @@ bool CFakeMachine::SendFile(CFileSource& file, const char* documentName) {
 bool CFakeMachine::VendorWrite(uint16_t value, const void* data, uint16_t length) {
   if (!connected) return false;
   const uint8_t* bytes = static_cast<const uint8_t*>(data);
+  // The driver copies length bytes from data: a payload promised without one is a fault.
+  if (bytes == nullptr && length != 0) ADD_FAILURE() << "payload of " << length << " bytes at null";
   writes.push_back({value, bytes != nullptr ? Bytes(bytes, bytes + length) : Bytes(),
                     lockDepth > 0});
   const auto reply = replies.find(value);

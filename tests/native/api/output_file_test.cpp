@@ -66,6 +66,13 @@ TEST_F(OutputFileTest, AFileThatCannotBeOpenedIsReportedOnceAndNotSent) {
       {kFileNotFound, "C:\\cut\\gone.prn was not found."},
       {kSharingViolation, "A sharing violation occurred while accessing C:\\cut\\gone.prn."},
       {kAccessDenied, "Access to C:\\cut\\gone.prn was denied."},
+      {kPathNotFound, "C:\\cut\\gone.prn contains an invalid path."},
+      {kInvalidName, "C:\\cut\\gone.prn contains an invalid path."},
+      {kTooManyOpenFiles,
+       "C:\\cut\\gone.prn could not be opened because there are too many open files."},
+      {kInvalidHandle, "An invalid file handle was associated with C:\\cut\\gone.prn."},
+      {kLockViolation, "A locking violation occurred while accessing C:\\cut\\gone.prn."},
+      {kDiskFull, "Disk full while accessing C:\\cut\\gone.prn."},
       {1234, "An unexpected error occurred while accessing C:\\cut\\gone.prn."},
   };
   for (const Case& c : cases) {

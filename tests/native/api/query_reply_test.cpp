@@ -190,6 +190,12 @@ TEST_F(QueryReplyTest, NumbersOutsideTheirRangeFailWithoutTouchingTheMachine) {
   EXPECT_EQ(machine.statusReads, 0);
 }
 
+TEST_F(QueryReplyTest, ABlockWithNowhereToGoFailsWithoutTouchingTheMachine) {
+  EXPECT_FALSE(tables.service.GetBlock6_020F(nullptr));
+  EXPECT_TRUE(machine.writes.empty());
+  EXPECT_EQ(machine.statusReads, 0);
+}
+
 TEST_F(QueryReplyTest, IndexedValuesReachTheirOwnSixteenCodes) {
   machine.replies[0x346B] = Encode(Words({-7}), false);
   machine.replies[0x347A] = Encode(Words({9}), false);
