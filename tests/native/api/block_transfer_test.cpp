@@ -114,6 +114,8 @@ TEST_F(BlockTransferTest, TheWordTableIsReadAndWrittenInTheMachinesByteOrder) {
     EXPECT_EQ(words[0], 0x0102);
     EXPECT_EQ(words[1], 0x0304);
     EXPECT_EQ(words[2], 0xEEEE);
+    EXPECT_TRUE(tables.service.ReadWords_02C1(words, 0));  // none asked for, none written
+    EXPECT_EQ(words[0], 0x0102);
 
     const uint16_t data[4] = {0x1111, 0x2233, 0x4455, 0x6677};
     EXPECT_TRUE(tables.production.WriteWords_02C2(data, 4));

@@ -29,6 +29,7 @@ TEST(MulDivTest, RoundsHalvesAwayFromZeroKeepsTheFullProductAndRefusesWhatHasNoV
   EXPECT_EQ(Quotient(1, 1, 0), "none");
   EXPECT_EQ(Quotient(INT_MAX, 2, 1), "none");
   EXPECT_EQ(Quotient(INT_MIN, 2, 1), "none");
+  EXPECT_EQ(Quotient(INT_MIN, 1, 1), std::to_string(INT_MIN));  // the lowest value still fits
 }
 
 TEST(CompensationTest, ReadsAScaleOtherThanAMillionByRounding) {
