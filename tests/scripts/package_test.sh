@@ -163,9 +163,11 @@ install_and_remove() {
   rm -rf "$WINEPREFIX"
   hvx_start_display
   hvx_prepare_prefix
-  HVX_PACKAGE=$(winepath -w "$package") HVX_PACKAGE_VERSION=$version \
-  HVX_NEWER_PACKAGE=$(winepath -w "$newer_package") HVX_NEWER_PACKAGE_VERSION=$newer \
-  HVX_REBUILT_PACKAGE=$(winepath -w "$rebuilt_package") \
+  # Through the chosen loader: Debian's winepath script runs the 32-bit one wherever wine32 is
+  # installed, even on a kernel that cannot execute it.
+  HVX_PACKAGE=$("$HVX_WINE" winepath -w "$package") HVX_PACKAGE_VERSION=$version \
+  HVX_NEWER_PACKAGE=$("$HVX_WINE" winepath -w "$newer_package") HVX_NEWER_PACKAGE_VERSION=$newer \
+  HVX_REBUILT_PACKAGE=$("$HVX_WINE" winepath -w "$rebuilt_package") \
     "$HVX_WINE" "$tree/bin/package_wine_tests.exe" --gtest_color=no || fail "package_wine_tests"
 }
 
